@@ -1,0 +1,42 @@
+// The headless calculator: the form state with every subsystem's actions wired
+// in, and the entry points the window forwards its input to. No Qt here.
+#pragma once
+
+#include <string>
+
+#include "app/core/dispatch.h"
+#include "engine/actions.h"
+#include "engine/form.h"
+
+namespace velmor {
+
+class Calculator {
+public:
+    explicit Calculator(Platform& platform);
+    Calculator(const Calculator&) = delete;
+    Calculator& operator=(const Calculator&) = delete;
+
+    Form& form() { return form_; }
+    const Form& form() const { return form_; }
+
+    // A left click on a control (ignored while it is disabled or hidden).
+    void click(Ctl control);
+    void menu(Menu item);
+    // A character typed while `focused` has the focus; true when the keyboard
+    // dispatcher used it, so the display must not also insert it.
+    bool keyPress(Ctl focused, int keyAscii);
+    void mousePress(Ctl control, int button);
+    void mouseMove(Ctl control, int buttons);
+    // F1 (typed or queued) while `focused` has the focus.
+    void helpKey(Ctl focused);
+    // The user edited the display text directly.
+    void displayEdited(const std::string& text);
+
+    bool accepts(Ctl control) const;
+
+private:
+    ActionTable actions_;
+    Form form_;
+};
+
+}  // namespace velmor

@@ -1,0 +1,83 @@
+// The keyboard dispatcher: one table row per typed character, tested in order.
+#include <array>
+
+#include "app/core/dispatch.h"
+#include "engine/entry.h"
+#include "engine/form.h"
+
+namespace velmor {
+namespace {
+
+enum class When { Always, NotBin, DecOrHex, Hex };
+
+struct KeyRow {
+    char first, last;     // character range of the row
+    When when;
+    void (*run)(Form&, char);
+};
+
+bool holds(const Form& form, When when) {
+    const int base = form.selectedBase();
+    switch (when) {
+        case When::Always: return true;
+        case When::NotBin: return base != kBin;
+        case When::DecOrHex: return base != kOct && base != kBin;
+        case When::Hex: return base == kHex;
+    }
+    return false;
+}
+
+void digit(Form& form, char c) { runClick(form, cmdNo(c - '0')); }
+
+// The letter keys append only for a real press, so the keyboard writes the
+// letter itself; "B" runs the key first, as the original layout of the table has it.
+void letter(Form& form, char c) {
+    const Ctl key = cmdhex(c - 'A');
+    if (c == 'B') {
+        runClick(form, key);
+        form.display() += c;
+    } else {
+        form.display() += c;
+        runClick(form, key);
+    }
+}
+
+void op(Form& form, char c) {
+    const int index = c == '+' ? kOpAdd : c == '-' ? kOpSub : c == '*' ? kOpMul : kOpDiv;
+    runClick(form, cmdop(index));
+}
+
+void point(Form& form, char) {
+    if (form.display().find('.') == std::string::npos) form.display() += '.';
+}
+
+constexpr std::array<KeyRow, 12> kRows = {{
+    {'0', '1', When::Always, digit},
+    {'2', '7', When::NotBin, digit},
+    {'8', '9', When::DecOrHex, digit},
+    {'A', 'F', When::Hex, letter},
+    {'+', '+', When::Always, op},
+    {'-', '-', When::Always, op},
+    {'*', '*', When::Always, op},
+    {'/', '/', When::Always, op},
+    {'.', '.', When::Always, point},
+    {'=', '=', When::Always, [](Form& f, char) { runClick(f, Ctl::cmdeq); }},
+    {'\b', '\b', When::Always, [](Form& f, char) { runClick(f, Ctl::Command2); }},
+    {'\0', '\0', When::Always, nullptr},
+}};
+
+}  // namespace
+
+bool dispatchKey(Form& form, int keyAscii) {
+    if (keyAscii <= 0 || keyAscii > 127) return false;
+    const char c = static_cast<char>(keyAscii);
+    for (const KeyRow& row : kRows) {
+        if (!row.run || c < row.first || c > row.last) continue;
+        if (!holds(form, row.when)) continue;
+        row.run(form, c);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace velmor

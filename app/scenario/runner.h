@@ -1,0 +1,62 @@
+// Runs scenario files against the real main window on the current Qt platform.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/scenario/scenario_platform.h"
+#include "app/scenario/script.h"
+
+class QWidget;
+
+namespace velmor {
+class Calculator;
+class MainWindow;
+}
+
+namespace velmor::scenario {
+
+class Runner {
+public:
+    Runner();
+    ~Runner();
+
+    // Runs one file from a fresh calculator; prints failures as FILE:LINE: ...
+    void runFile(const std::string& path);
+    int passed() const { return passed_; }
+    int failed() const { return failed_; }
+
+private:
+    using Handler = std::function<void(const Line&)>;
+
+    void restart();
+    void settle();
+    void execute(const Line& line);
+    void expect(const Line& line);
+    void check(const Line& line, bool ok, const std::string& expected, const std::string& got);
+    void problem(const Line& line, const std::string& what);
+
+    // Resolves `Name`, `Name(index)`, `frmAbout.Name`, `frmcalculator`, `frmAbout`.
+    QWidget* widget(const std::string& ref) const;
+    QWidget* needWidget(const Line& line, size_t token);
+    const std::string& arg(const Line& line, size_t index) const;
+    static bool yes(const std::string& word);
+
+    void click(QWidget* w, int button);
+    void typeText(const std::string& text);
+    void pressKey(const std::string& name, const Line& line);
+
+    std::map<std::string, Handler> commands_;
+    std::map<std::string, Handler> expectations_;
+    std::unique_ptr<ScenarioPlatform> platform_;
+    std::unique_ptr<Calculator> calculator_;
+    std::unique_ptr<MainWindow> window_;
+    std::map<std::string, std::string> saved_;
+    std::string file_;
+    int passed_ = 0;
+    int failed_ = 0;
+};
+
+}  // namespace velmor::scenario

@@ -1,0 +1,268 @@
+#include "app/ui/main_window.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/ui/pictures.h"
+
+namespace velmor {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+QRect twipsRect(const ControlSpec& s) {
+    return {s.left / kTwipsPerPixel, s.top / kTwipsPerPixel, s.width / kTwipsPerPixel,
+            s.height / kTwipsPerPixel};
+}
+
+QFont fontFor(FontRole role) {
+    QFont font;
+    switch (role) {
+        case FontRole::ArialBlack:
+            font.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"),
+                              QStringLiteral("DejaVu Sans")});
+            font.setWeight(QFont::Black);
+            font.setPointSizeF(9.75);
+            break;
+        case FontRole::TimesNewRoman:
+        case FontRole::Symbol:
+            font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                              QStringLiteral("DejaVu Serif")});
+            font.setPointSizeF(role == FontRole::Symbol ? 12 : 10);
+            break;
+        case FontRole::Default:
+            font.setPointSizeF(8.25);
+            break;
+    }
+    return font;
+}
+
+int buttonCode(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton: return kLeftButton;
+        case Qt::RightButton: return kRightButton;
+        case Qt::MiddleButton: return kMiddleButton;
+        default: return 0;
+    }
+}
+
+int buttonsCode(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? kLeftButton : 0) | (buttons & Qt::RightButton ? kRightButton : 0) |
+           (buttons & Qt::MiddleButton ? kMiddleButton : 0);
+}
+
+// The character code a key press delivers, as the keyboard dispatcher reads it.
+int keyAscii(const QKeyEvent* key) {
+    if (key->key() == Qt::Key_Backspace) return 8;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return 13;
+    if (key->key() == Qt::Key_Escape) return 27;
+    const QString text = key->text();
+    if (text.isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return 0;
+    return text.at(0).unicode();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Calculator& calculator, QWidget* parent) : QMainWindow(parent), calc_(calculator) {
+    setObjectName(QStringLiteral("frmcalculator"));
+    setWindowTitle(QStringLiteral("Velmor Calculator"));
+    setWindowIcon(calculatorIcon());
+    buildMenus();
+    buildControls();
+    refresh();
+}
+
+QWidget* MainWindow::createControl(const ControlSpec& s, QWidget* parent) {
+    QWidget* w = nullptr;
+    switch (s.kind) {
+        case Kind::Frame: w = new QGroupBox(parent); break;
+        case Kind::Option: w = new QRadioButton(QString::fromUtf8(s.caption.data(), s.caption.size()), parent); break;
+        case Kind::TextBox: {
+            auto* edit = new QLineEdit(parent);
+            edit->setReadOnly(s.id != Ctl::Text1);
+            w = edit;
+            break;
+        }
+        case Kind::Button: {
+            auto* button = new QPushButton(QString::fromUtf8(s.caption.data(), s.caption.size()), parent);
+            if (s.picture != Picture::None) {
+                button->setIcon(statisticsPicture(s.picture));
+                button->setIconSize(QSize(26, 18));
+            }
+            w = button;
+            break;
+        }
+    }
+    w->setObjectName(QString::fromStdString(qualifiedName(s.id)));
+    w->setGeometry(twipsRect(s));
+    w->setFont(fontFor(s.font));
+    if (!s.toolTip.empty()) w->setToolTip(QString::fromUtf8(s.toolTip.data(), s.toolTip.size()));
+    if (auto* radio = qobject_cast<QRadioButton*>(w)) radio->setAutoExclusive(false);
+    return w;
+}
+
+void MainWindow::buildControls() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    for (const ControlSpec& s : controlTable()) {
+        QWidget* parent = s.parent == Ctl::Count ? central : widgets_[toInt(s.parent)];
+        QWidget* w = createControl(s, parent);
+        widgets_[toInt(s.id)] = w;
+        if (s.kind == Kind::Frame) continue;
+        w->installEventFilter(this);
+        if (isMember(s.id, "cmdCont")) w->setMouseTracking(true);
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            const Ctl id = s.id;
+            connect(button, &QAbstractButton::clicked, this, [this, id] {
+                calc_.click(id);
+                refresh();
+            });
+        }
+    }
+    auto* display = static_cast<QLineEdit*>(widgetFor(Ctl::Text1));
+    connect(display, &QLineEdit::textEdited, this, [this](const QString& text) {
+        calc_.displayEdited(text.toStdString());
+    });
+    widgetFor(Ctl::txtformu)->raise();
+}
+
+void MainWindow::buildMenus() {
+    std::array<QMenu*, kMenuCount> menus{};
+    for (const MenuSpec& s : menuTable()) {
+        const QString caption = QString::fromUtf8(s.caption.data(), s.caption.size());
+        const int index = static_cast<int>(s.id);
+        QMenu* parentMenu = s.parent == Menu::Count ? nullptr : menus[static_cast<int>(s.parent)];
+        // Top-level menus and items that hold a submenu are QMenus; the rest are actions.
+        const bool hasChildren = [&] {
+            for (const MenuSpec& c : menuTable())
+                if (c.parent == s.id) return true;
+            return false;
+        }();
+        QAction* action = nullptr;
+        if (hasChildren) {
+            QMenu* menu = parentMenu ? parentMenu->addMenu(caption) : menuBar()->addMenu(caption);
+            menu->setObjectName(QString::fromUtf8(s.name.data(), s.name.size()));
+            menus[index] = menu;
+            action = menu->menuAction();
+        } else if (s.separator) {
+            action = parentMenu->addSeparator();
+        } else {
+            action = parentMenu->addAction(caption);
+            if (!s.shortcut.empty())
+                action->setShortcut(QKeySequence(QString::fromUtf8(s.shortcut.data(), s.shortcut.size())));
+            const Menu id = s.id;
+            connect(action, &QAction::triggered, this, [this, id] {
+                calc_.menu(id);
+                refresh();
+            });
+        }
+        action->setObjectName(QString::fromUtf8(s.name.data(), s.name.size()));
+        action->setVisible(s.visibleAtStart);
+        actions_[index] = action;
+    }
+    for (Menu view : {Menu::General, Menu::Superscientific, Menu::StandardDeviation})
+        actionFor(view)->setCheckable(true);
+}
+
+std::optional<Ctl> MainWindow::controlOf(const QObject* object) const {
+    for (int i = 0; i < kControlCount; ++i)
+        if (widgets_[i] == object) return static_cast<Ctl>(i);
+    return std::nullopt;
+}
+
+void MainWindow::applySize() {
+    const WindowSize& size = calc_.form().windowSize;
+    if (size.width == shownSize_.width && size.height == shownSize_.height &&
+        size.clientSize == shownSize_.clientSize)
+        return;
+    shownSize_ = size;
+    // The views give outer window sizes; the frame and caption took 90 x 660 twips of them.
+    const int width = (size.clientSize ? size.width : size.width - 90) / kTwipsPerPixel;
+    const int height = (size.clientSize ? size.height : size.height - 660) / kTwipsPerPixel;
+    centralWidget()->setFixedSize(width, height);
+    setFixedSize(width, height + menuBar()->sizeHint().height());
+}
+
+void MainWindow::refresh() {
+    const Form& form = calc_.form();
+    for (const ControlSpec& s : controlTable()) {
+        QWidget* w = widgets_[toInt(s.id)];
+        const ControlState& state = form.control(s.id);
+        if (w->isEnabled() != state.enabled) w->setEnabled(state.enabled);
+        if (w->isHidden() == state.visible) w->setVisible(state.visible);
+        const QString text = QString::fromStdString(state.text);
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            if (edit->text() != text) edit->setText(text);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            if (button->text() != text) button->setText(text);
+            if (s.kind == Kind::Option && button->isChecked() != state.selected) button->setChecked(state.selected);
+        }
+    }
+    for (const MenuSpec& s : menuTable()) {
+        QAction* action = actionFor(s.id);
+        if (action->isCheckable() && action->isChecked() != form.menu(s.id).checked)
+            action->setChecked(form.menu(s.id).checked);
+    }
+    if (isEnabled() != form.help.mainEnabled) setEnabled(form.help.mainEnabled);
+    applySize();
+}
+
+bool MainWindow::filterKey(Ctl control, QEvent* event) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The Edit menu's Copy and Paste act on the whole display, not the line edit's selection.
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+    if (key->key() == Qt::Key_F1) {
+        calc_.helpKey(control);
+        refresh();
+        return true;
+    }
+    const int code = keyAscii(key);
+    if (code == 0) return false;
+    const bool handled = calc_.keyPress(control, code);
+    refresh();
+    if (control != Ctl::Text1) return false;
+    if (handled) return true;
+    // Characters the dispatcher leaves alone are typed into the display, up to its limit.
+    const auto* edit = static_cast<QLineEdit*>(widgetFor(Ctl::Text1));
+    const bool printable = code >= 32 && code != 127;
+    return printable && !edit->hasSelectedText() && edit->text().size() >= calc_.form().bases.typedLimit;
+}
+
+bool MainWindow::filterMouse(Ctl control, QEvent* event) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (!widgetFor(control)->isEnabled()) return true;
+    if (event->type() == QEvent::MouseMove) {
+        calc_.mouseMove(control, buttonsCode(mouse->buttons()));
+        refresh();
+        return false;
+    }
+    const int button = buttonCode(mouse->button());
+    calc_.mousePress(control, button);
+    refresh();
+    // A left press on the display hands the focus to the 0 key instead of keeping it.
+    return control == Ctl::Text1 && button == kLeftButton;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    const bool isKey = type == QEvent::KeyPress || type == QEvent::ShortcutOverride;
+    const bool isMouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove;
+    if (!isKey && !isMouse) return QMainWindow::eventFilter(watched, event);
+    const auto control = controlOf(watched);
+    if (!control) return QMainWindow::eventFilter(watched, event);
+    return isKey ? filterKey(*control, event) : filterMouse(*control, event);
+}
+
+}  // namespace velmor

@@ -1,0 +1,43 @@
+// The desktop side of the calculator's platform interface.
+#pragma once
+
+#include <memory>
+
+#include "engine/platform.h"
+
+class QWidget;
+
+namespace velmor {
+
+class MainWindow;
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+    void attach(MainWindow* window) { window_ = window; }
+    MainWindow* window() const { return window_; }
+
+    void messageBox(const std::string& text, MsgIcon icon) override;
+    bool setClipboardText(const std::string& text) override;
+    std::optional<std::string> clipboardText() override;
+    void setFocus(Ctl control) override;
+    void popupWhatsThisMenu() override;
+    void queueHelpKey() override;
+    void showPopupTopic(int topic, Ctl control) override;
+    void openHelpViewer(const std::string& path, int topic) override;
+    std::string programFolder() override;
+    void showAboutDialog() override;
+    void closeAboutDialog() override;
+    std::optional<std::uintptr_t> regOpenKey(std::uint32_t root, const std::string& path,
+                                             std::uint32_t access) override;
+    RegValue regQueryValue(std::uintptr_t key, const std::string& name, std::uint32_t bufferSize) override;
+    void regCloseKey(std::uintptr_t key) override;
+    bool fileExists(const std::string& path) override;
+    bool startProgram(const std::string& path) override;
+
+private:
+    MainWindow* window_ = nullptr;
+};
+
+}  // namespace velmor

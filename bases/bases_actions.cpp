@@ -1,0 +1,9 @@
+#include "bases/bases_actions.h"
+
+#include "engine/form.h"
+
+namespace velmor {
+
+void registerBaseActions(ActionTable&) {}
+
+}  // namespace velmor

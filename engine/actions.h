@@ -1,0 +1,40 @@
+// The command vocabulary: one click action per control, one action per menu
+// item. Each subsystem registers the actions of the controls it owns.
+#pragma once
+
+#include <array>
+
+#include "engine/controls.h"
+
+namespace velmor {
+
+struct Form;
+
+// One press of a key: which control, its index in its array, and whether the
+// key itself was pressed (false when another action runs it, as the keyboard does).
+struct Press {
+    Ctl control;
+    int index;
+    bool real;
+};
+
+using ClickAction = void (*)(Form&, const Press&);
+using MenuAction = void (*)(Form&);
+
+struct ActionTable {
+    std::array<ClickAction, kControlCount> click{};
+    std::array<MenuAction, kMenuCount> menu{};
+
+    void onClick(Ctl c, ClickAction action) { click[toInt(c)] = action; }
+    void onClickArray(Ctl first, int count, ClickAction action) {
+        for (int i = 0; i < count; ++i) onClick(first + i, action);
+    }
+    void onMenu(Menu m, MenuAction action) { menu[static_cast<int>(m)] = action; }
+};
+
+// Runs a control's click action as another action does (not a real press).
+void runClick(Form& form, Ctl c);
+// Runs a control's click action for a real press of the key.
+void runRealClick(Form& form, Ctl c);
+
+}  // namespace velmor

@@ -1,0 +1,241 @@
+#include "engine/controls.h"
+
+#include <string>
+
+namespace velmor {
+namespace {
+
+constexpr Ctl kWindow = Ctl::Count;
+constexpr int kKeyW = 615;
+constexpr int kKeyH = 495;
+
+using F = FontRole;
+
+constexpr int keypadLeft(int column) { return 120 + 720 * column; }
+constexpr int keypadTop(int row) { return 1200 + 600 * row; }
+
+constexpr ControlSpec key(Ctl id, std::string_view name, int index, Ctl parent, int left, int top,
+                          std::string_view caption, F font, int help, bool enabled = true,
+                          std::string_view tip = {}, Picture picture = Picture::None) {
+    return {id, name, index, Kind::Button, parent, left, top, kKeyW, kKeyH, caption, font,
+            enabled, true, help, tip, picture};
+}
+
+constexpr ControlSpec pad(Ctl id, std::string_view name, int index, int row, int column,
+                          std::string_view caption, F font, int help, bool enabled = true) {
+    return key(id, name, index, kWindow, keypadLeft(column), keypadTop(row), caption, font, help, enabled);
+}
+
+constexpr ControlSpec fn(int i, std::string_view caption) {
+    return key(cmdCont(i), "cmdCont", i, Ctl::Frame2, 120 + 720 * (i % 3), 240 + 600 * (i / 3),
+               caption, F::TimesNewRoman, 65);
+}
+
+constexpr ControlSpec extra(Ctl id, std::string_view name, int index, int row, int column,
+                            std::string_view caption, int help, bool enabled = true,
+                            std::string_view tip = {}) {
+    return key(id, name, index, Ctl::Frame4, 120 + 720 * column, 240 + 600 * row, caption,
+               F::TimesNewRoman, help, enabled, tip);
+}
+
+constexpr ControlSpec stat(Ctl id, std::string_view name, int row, int column,
+                           std::string_view caption, int help, bool enabled = false,
+                           Picture picture = Picture::None, F font = F::TimesNewRoman) {
+    return key(id, name, -1, Ctl::Frame5, 120 + 720 * column, 240 + 600 * row, caption, font, help,
+               enabled, {}, picture);
+}
+
+constexpr ControlSpec frame(Ctl id, std::string_view name, int left, int top, int width, int height) {
+    return {id, name, -1, Kind::Frame, kWindow, left, top, width, height, {}, F::Default,
+            true, true, 0, {}, Picture::None};
+}
+
+constexpr ControlSpec option(Ctl id, std::string_view name, int index, Ctl parent, int left, int top,
+                             int width, int height, std::string_view caption, int help) {
+    return {id, name, index, Kind::Option, parent, left, top, width, height, caption, F::Default,
+            true, true, help, {}, Picture::None};
+}
+
+constexpr ControlSpec textBox(Ctl id, std::string_view name, int left, int top, int width, int height,
+                              bool visible, int help) {
+    return {id, name, -1, Kind::TextBox, kWindow, left, top, width, height, {}, F::ArialBlack,
+            true, visible, help, {}, Picture::None};
+}
+
+// Rows follow the order of the Ctl enumeration; controlTable() checks it.
+constexpr std::array<ControlSpec, kControlCount> kTable = {{
+    textBox(Ctl::Text1, "Text1", 120, 120, 4695, 390, true, 66),
+    {Ctl::Command2, "Command2", -1, Kind::Button, kWindow, 4920, 120, 975, 495, "Backspace",
+     F::TimesNewRoman, true, true, 8, {}, Picture::None},
+    {Ctl::cmdNext, "cmdNext", -1, Kind::Button, kWindow, 6000, 120, 1215, 375, "Next",
+     F::TimesNewRoman, true, true, 23, {}, Picture::None},
+    textBox(Ctl::txtformu, "txtformu", 240, 210, 1350, 255, false, 0),
+    textBox(Ctl::Text2, "Text2", 7800, -120, 1335, 375, false, 0),
+
+    frame(Ctl::Frame1, "Frame1", 120, 600, 2895, 495),
+    option(option1(kHex), "Option1", 0, Ctl::Frame1, 120, 180, 615, 195, "Hex", 13),
+    option(option1(kDec), "Option1", 1, Ctl::Frame1, 840, 180, 615, 195, "Dec", 14),
+    option(option1(kOct), "Option1", 2, Ctl::Frame1, 1560, 180, 615, 195, "Oct", 15),
+    option(option1(kBin), "Option1", 3, Ctl::Frame1, 2160, 180, 615, 195, "Bin", 16),
+
+    frame(Ctl::Frame3, "Frame3", 3120, 600, 2655, 495),
+    option(Ctl::optDeg, "optDeg", -1, Ctl::Frame3, 120, 180, 855, 255, "Deg", 20),
+    option(Ctl::optRad, "optRad", -1, Ctl::Frame3, 960, 180, 735, 255, "Rad", 21),
+    option(Ctl::optGrad, "optGrad", -1, Ctl::Frame3, 1680, 180, 735, 255, "Grad", 22),
+
+    pad(cmdop(0), "cmdop", 0, 1, 0, "x^y", F::TimesNewRoman, 49),
+    pad(cmdop(1), "cmdop", 1, 0, 6, "*", F::ArialBlack, 4),
+    pad(cmdop(2), "cmdop", 2, 1, 6, "/", F::ArialBlack, 5),
+    pad(cmdop(3), "cmdop", 3, 2, 6, "-", F::ArialBlack, 3),
+    pad(cmdop(4), "cmdop", 4, 2, 7, "+", F::ArialBlack, 2),
+    pad(cmdop(5), "cmdop", 5, 2, 0, "x^3", F::TimesNewRoman, 50),
+    pad(cmdop(6), "cmdop", 6, 3, 0, "x^2", F::TimesNewRoman, 51),
+    pad(cmdop(7), "cmdop", 7, 4, 0, "Mod", F::TimesNewRoman, 48),
+    pad(cmdop(8), "cmdop", 8, 0, 0, "1/x", F::TimesNewRoman, 24),
+    pad(Ctl::Command12, "Command12", -1, 0, 1, "n!", F::TimesNewRoman, 47),
+    pad(Ctl::Command3, "Command3", -1, 0, 2, "MC", F::TimesNewRoman, 58),
+    pad(Ctl::Command4, "Command4", -1, 1, 2, "MRC", F::TimesNewRoman, 59),
+    pad(Ctl::Command5, "Command5", -1, 2, 2, "MS", F::TimesNewRoman, 60),
+    pad(Ctl::Command6, "Command6", -1, 3, 2, "M+", F::TimesNewRoman, 61),
+    pad(Ctl::Command7, "Command7", -1, 3, 5, "\u03C0", F::Symbol, 9),
+    pad(Ctl::Command1, "Command1", -1, 3, 3, ".", F::ArialBlack, 10),
+    pad(cmdNo(0), "cmdNo", 0, 3, 4, "0", F::ArialBlack, 7),
+    pad(cmdNo(1), "cmdNo", 1, 2, 3, "1", F::ArialBlack, 7),
+    pad(cmdNo(2), "cmdNo", 2, 2, 4, "2", F::ArialBlack, 7),
+    pad(cmdNo(3), "cmdNo", 3, 2, 5, "3", F::ArialBlack, 7),
+    pad(cmdNo(4), "cmdNo", 4, 1, 3, "4", F::ArialBlack, 7),
+    pad(cmdNo(5), "cmdNo", 5, 1, 4, "5", F::ArialBlack, 7),
+    pad(cmdNo(6), "cmdNo", 6, 1, 5, "6", F::ArialBlack, 7),
+    pad(cmdNo(7), "cmdNo", 7, 0, 3, "7", F::ArialBlack, 7),
+    pad(cmdNo(8), "cmdNo", 8, 0, 4, "8", F::ArialBlack, 7),
+    pad(cmdNo(9), "cmdNo", 9, 0, 5, "9", F::ArialBlack, 7),
+    pad(Ctl::CMCE, "CMCE", -1, 0, 7, "CE", F::ArialBlack, 6),
+    pad(Ctl::cmdSgn, "cmdSgn", -1, 1, 7, "+/-", F::ArialBlack, 38),
+    pad(Ctl::cmdeq, "cmdeq", -1, 3, 6, "=", F::ArialBlack, 1),
+    pad(Ctl::cmdsqrt, "cmdsqrt", -1, 3, 7, "\u221A", F::TimesNewRoman, 11),
+    pad(Ctl::Command11, "Command11", -1, 1, 1, "Log", F::TimesNewRoman, 46),
+    pad(Ctl::Command10, "Command10", -1, 2, 1, "Sin", F::TimesNewRoman, 62),
+    pad(Ctl::Command9, "Command9", -1, 3, 1, "Cos", F::TimesNewRoman, 63),
+    pad(Ctl::Command8, "Command8", -1, 4, 1, "Tan", F::TimesNewRoman, 64),
+    pad(cmdhex(0), "cmdhex", 0, 4, 2, "A", F::TimesNewRoman, 12, false),
+    pad(cmdhex(1), "cmdhex", 1, 4, 3, "B", F::TimesNewRoman, 12, false),
+    pad(cmdhex(2), "cmdhex", 2, 4, 4, "C", F::TimesNewRoman, 12, false),
+    pad(cmdhex(3), "cmdhex", 3, 4, 5, "D", F::TimesNewRoman, 12, false),
+    pad(cmdhex(4), "cmdhex", 4, 4, 6, "E", F::TimesNewRoman, 12, false),
+    pad(cmdhex(5), "cmdhex", 5, 4, 7, "F", F::TimesNewRoman, 12, false),
+
+    frame(Ctl::Frame2, "Frame2", 6000, 480, 2295, 4455),
+    fn(0, "Sec"), fn(1, "CoSec"), fn(2, "Cot"),
+    fn(3, "Sin-\u00B9"), fn(4, "Cos-\u00B9"), fn(5, "Tan-\u00B9"),
+    fn(6, "Sec-\u00B9"), fn(7, "CoSec-\u00B9"), fn(8, "Cot-\u00B9"),
+    fn(9, "SinH"), fn(10, "CosH"), fn(11, "TanH"),
+    fn(12, "SecH"), fn(13, "CoSecH"), fn(14, "CotH"),
+    fn(15, "SinH-\u00B9"), fn(16, "CosH-\u00B9"), fn(17, "TanH-\u00B9"),
+    fn(18, "SecH-\u00B9"), fn(19, "CosecH-\u00B9"), fn(20, "CotH-\u00B9"),
+
+    frame(Ctl::Frame4, "Frame4", 0, 4200, 5895, 1455),
+    extra(Ctl::cmdea, "cmdea", -1, 0, 0, "e^a", 41),
+    extra(Ctl::cmdncr, "cmdncr", -1, 0, 1, "ncr", 56),
+    extra(Ctl::cmdnpr, "cmdnpr", -1, 0, 2, "npr", 57),
+    extra(Ctl::cmdLn, "cmdLn", -1, 0, 3, "ln", 45),
+    extra(cmdsigx(0), "cmdsigx", 0, 0, 4, "Sigma x", 35),
+    extra(cmdsigx(1), "cmdsigx", 1, 0, 5, "Sigma x\u00B2", 36),
+    extra(cmdsigx(2), "cmdsigx", 2, 0, 6, "Sigma x\u00B3", 37),
+    extra(Ctl::cmdRand, "cmdRand", -1, 0, 7, "Ran", 39, true, "Random Number"),
+    extra(Ctl::cmdnsqrt, "cmdnsqrt", -1, 1, 0, "\u207F\u221A", 42),
+    extra(Ctl::cmd10x, "cmd10x", -1, 1, 1, "10\u00AA", 43),
+    extra(Ctl::cmdPercent, "cmdPercent", -1, 1, 2, "%", 44),
+    extra(Ctl::cmdFormule, "cmdFormule", -1, 1, 3, "Formule", 54, true, "User Defined Formule"),
+    extra(Ctl::cmdrB, "cmdrB", -1, 1, 4, "(", 52),
+    extra(Ctl::cmdLB, "cmdLB", -1, 1, 5, ")", 53),
+    extra(Ctl::cmdOK, "cmdOK", -1, 1, 6, "OK", 55, false, "Send the formula to System"),
+    extra(Ctl::cmdRou, "cmdRou", -1, 1, 7, "Rou", 40, true, "Round up the Number"),
+
+    frame(Ctl::Frame5, "Frame5", 8400, 480, 1575, 4455),
+    stat(Ctl::cmdStat, "cmdStat", 0, 0, "Stat", 33, true),
+    stat(Ctl::cmdData, "cmdData", 0, 1, "Dat", 34),
+    stat(Ctl::cmdXbar, "cmdXbar", 1, 0, {}, 27, false, Picture::XBar),
+    stat(Ctl::cmdSigmax, "cmdSigmax", 1, 1, {}, 28, false, Picture::SigmaX),
+    stat(Ctl::cmdSigmaX2, "cmdSigmaX2", 2, 0, {}, 29, false, Picture::SigmaX2),
+    stat(Ctl::cmdSigmax3, "cmdSigmax3", 2, 1, {}, 30, false, Picture::SigmaX3),
+    stat(Ctl::cmdClear, "cmdClear", 3, 0, "C", 32),
+    stat(Ctl::cmdstdN, "cmdstdN", 3, 1, "n", 31),
+    stat(Ctl::cmdStdDev, "cmdStdDev", 4, 0, "S", 25),
+    stat(Ctl::cmdSigmas, "cmdSigmas", 4, 1, "\u03C3", 26, false, Picture::None, F::Symbol),
+    {Ctl::cmdStdNext, "cmdStdNext", -1, Kind::Button, Ctl::Frame5, 120, 3240, 1335, 375, "Next",
+     F::TimesNewRoman, false, true, 23, {}, Picture::None},
+}};
+
+constexpr bool tableInEnumOrder() {
+    for (int i = 0; i < kControlCount; ++i)
+        if (toInt(kTable[i].id) != i) return false;
+    return true;
+}
+static_assert(tableInEnumOrder(), "control table rows must follow the Ctl enumeration");
+
+using M = Menu;
+constexpr M kTop = Menu::Count;
+
+constexpr std::array<MenuSpec, kMenuCount> kMenus = {{
+    {M::Edit, "Edit", kTop, "&Edit", {}, false, true, false},
+    {M::copy, "copy", M::Edit, "Copy", "Ctrl+C", false, true, false},
+    {M::paste, "paste", M::Edit, "Paste", "Ctrl+V", false, true, false},
+    {M::delete_, "delete", M::Edit, "Delete", {}, false, true, false},
+    {M::View, "View", kTop, "View", {}, false, true, false},
+    {M::Superscientific, "Superscientific", M::View, "Super Scientific", {}, false, true, false},
+    {M::General, "General", M::View, "General", {}, false, true, false},
+    {M::StandardDeviation, "StandardDeviation", M::View, "Standard Deviation", {}, true, true, false},
+    {M::Help, "Help", kTop, "Help", {}, false, true, false},
+    {M::Helptopics, "Helptopics", M::Help, "HelpTopics", {}, false, true, false},
+    {M::WhatsThisMode, "WhatsThisMode", M::Help, "What's This?", "Shift+F1", false, true, false},
+    {M::sep, "sep", M::Help, "-", {}, false, true, true},
+    {M::AboutCalculator, "AboutCalculator", M::Help, "About Calculator", {}, false, true, false},
+    {M::whatisthis, "whatisthis", kTop, "What is this?", {}, false, false, false},
+    {M::what, "what", M::whatisthis, "What is this?", {}, false, true, false},
+    {M::formulae, "formulae", kTop, "Formulae", {}, false, false, false},
+    {M::Mathematical, "Mathematical", M::formulae, "Mathematical Constants and Formulae", {}, false, true, false},
+    {M::sin22, "sin22", M::Mathematical, "sin(0+_Y)", {}, false, true, false},
+}};
+
+constexpr bool menusInEnumOrder() {
+    for (int i = 0; i < kMenuCount; ++i)
+        if (static_cast<int>(kMenus[i].id) != i) return false;
+    return true;
+}
+static_assert(menusInEnumOrder(), "menu table rows must follow the Menu enumeration");
+
+}  // namespace
+
+const std::array<ControlSpec, kControlCount>& controlTable() { return kTable; }
+const ControlSpec& spec(Ctl c) { return kTable[toInt(c)]; }
+
+std::string qualifiedName(Ctl c) {
+    const ControlSpec& s = spec(c);
+    std::string name(s.name);
+    if (s.index >= 0) name += "(" + std::to_string(s.index) + ")";
+    return name;
+}
+
+std::optional<Ctl> controlByName(std::string_view name) {
+    std::string wanted(name);
+    const auto underscore = wanted.rfind('_');
+    if (underscore != std::string::npos && wanted.find('(') == std::string::npos)
+        wanted = wanted.substr(0, underscore) + "(" + wanted.substr(underscore + 1) + ")";
+    for (const ControlSpec& s : kTable)
+        if (qualifiedName(s.id) == wanted) return s.id;
+    return std::nullopt;
+}
+
+int arrayIndex(Ctl c) { return spec(c).index < 0 ? 0 : spec(c).index; }
+bool isMember(Ctl c, std::string_view arrayName) { return spec(c).name == arrayName; }
+
+const std::array<MenuSpec, kMenuCount>& menuTable() { return kMenus; }
+const MenuSpec& spec(Menu m) { return kMenus[static_cast<int>(m)]; }
+
+std::optional<Menu> menuByName(std::string_view name) {
+    for (const MenuSpec& s : kMenus)
+        if (s.name == name) return s.id;
+    return std::nullopt;
+}
+
+}  // namespace velmor

@@ -1,0 +1,73 @@
+#include "engine/entry.h"
+
+#include "engine/errors.h"
+#include "engine/form.h"
+#include "engine/numtext.h"
+
+namespace velmor {
+namespace {
+
+void digitKey(Form& form, const Press& press) {
+    if (form.engine.newEntry) form.display().clear();
+    form.display() += static_cast<char>('0' + press.index);
+    form.engine.newEntry = false;
+    form.engine.operandSincePending = true;
+}
+
+// Removes the last character, not the last byte, so UTF-8 text stays whole.
+void dropLastCharacter(std::string& text) {
+    if (text.empty()) return;
+    size_t cut = text.size() - 1;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    text.erase(cut);
+}
+
+void backspace(Form& form, const Press&) {
+    if (isBlank(form.display())) form.display() = "0";
+    else dropLastCharacter(form.display());
+}
+
+void changeSign(Form& form, const Press&) {
+    try {
+        form.display() = numberText(-leadingNumber(form.display()));
+    } catch (const CalcError&) {
+        // A prefix beyond the double range has no negation to show: keep the display.
+    }
+}
+
+void clearEntry(Form& form, const Press&) {
+    form.display().clear();
+    form.engine.accumulator = 0;
+    form.engine.pendingOp.clear();
+    form.engine.operandSincePending = false;
+    form.engine.nextIndex = 0;
+}
+
+}  // namespace
+
+void decimalPoint(Form& form) {
+    if (form.engine.newEntry) {
+        // Right after an operator the point starts the new number, so it is not lost.
+        form.display() = "0.";
+        form.engine.newEntry = false;
+        form.engine.operandSincePending = true;
+        return;
+    }
+    if (form.display().find('.') == std::string::npos) form.display() += '.';
+}
+
+void showResult(Form& form, const std::string& text) {
+    form.display() = text;
+    form.engine.newEntry = true;
+    form.engine.operandSincePending = true;
+}
+
+void registerEntryActions(ActionTable& table) {
+    table.onClickArray(cmdNo(0), 10, digitKey);
+    table.onClick(Ctl::Command1, [](Form& form, const Press&) { decimalPoint(form); });
+    table.onClick(Ctl::Command2, backspace);
+    table.onClick(Ctl::cmdSgn, changeSign);
+    table.onClick(Ctl::CMCE, clearEntry);
+}
+
+}  // namespace velmor

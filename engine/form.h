@@ -1,0 +1,116 @@
+// All calculator state: what every control shows and every form-level variable.
+// Key actions are functions of this state; nothing else holds any.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/actions.h"
+#include "engine/controls.h"
+#include "engine/platform.h"
+
+namespace velmor {
+
+struct ControlState {
+    std::string text;   // caption of a key or option, text of a text box
+    bool enabled = true;
+    bool visible = true;
+    bool selected = false;  // option buttons
+};
+
+struct MenuState {
+    bool checked = false;
+    bool visible = true;
+};
+
+// Window sizes of the View menu, in twips of the outer window.
+struct WindowSize {
+    int width = 10020;
+    int height = 5685;
+    bool clientSize = true;  // the design size is a client size, the views are outer sizes
+};
+
+inline constexpr int kHistorySlots = 201;   // operandHistory and statData, slots 0 to 200
+
+// Number entry, operators, equals, memory.
+struct EngineState {
+    bool newEntry = false;
+    double accumulator = 0;
+    std::string pendingOp;       // "+", "-", "*", "/", "Mod", "x^y", "nsqrt", "ncr", "npr" or empty
+    bool operandSincePending = false;  // a value reached the display after the pending op was set
+    std::array<double, kHistorySlots> operandHistory{};
+    double nextIndex = 0;        // shared cursor of the history, statistics and reviews
+    double memoryValue = 0;
+};
+
+// Number bases and word sizes.
+struct BasesState {
+    int baseMode = 2;            // 1 Hex, 2 Dec, 3 Oct, 4 Bin
+    int typedLimit = 50;         // the display's limit for typed characters
+    Ctl decimalAngleUnit = Ctl::optDeg;  // unit to restore on the way back to Dec
+};
+
+// Scientific functions.
+struct ScientificState {
+    std::uint32_t rndSeed = 0x50000;  // the generator's fixed start state
+    float rndLast = 0;
+};
+
+// Statistics and the review shared by both "Next" keys.
+struct StatsState {
+    std::array<double, kHistorySlots> statData{};
+    double statCount = 0;
+    int reviewMode = 0;
+    std::int32_t reviewCount = 0;
+};
+
+// User-defined formula.
+struct FormulaState {
+    int formulaMode = 0;
+    std::string formulaText;
+    std::string formulaWork;
+    int formulaCaptured = 0;
+    std::array<std::string, 5> values;  // A to E as typed
+    double valueF = 0;
+};
+
+// Help and the About dialog.
+struct HelpState {
+    std::array<int, kControlCount> helpId{};  // run-time identifiers (option buttons change theirs)
+    bool aboutOpen = false;
+    bool mainEnabled = true;
+};
+
+struct Form {
+    explicit Form(Platform& platform);
+
+    Platform& platform;
+    const ActionTable* actions = nullptr;  // set by the calculator that owns the form
+    std::array<ControlState, kControlCount> controls;
+    std::array<MenuState, kMenuCount> menus;
+    WindowSize windowSize;
+
+    EngineState engine;
+    BasesState bases;
+    ScientificState sci;
+    StatsState stats;
+    FormulaState formula;
+    HelpState help;
+
+    ControlState& control(Ctl c) { return controls[toInt(c)]; }
+    const ControlState& control(Ctl c) const { return controls[toInt(c)]; }
+    MenuState& menu(Menu m) { return menus[static_cast<int>(m)]; }
+    const MenuState& menu(Menu m) const { return menus[static_cast<int>(m)]; }
+
+    std::string& display() { return control(Ctl::Text1).text; }
+    const std::string& display() const { return control(Ctl::Text1).text; }
+
+    bool isSelected(Ctl c) const { return control(c).selected; }
+    // The selected base option: kHex, kDec, kOct or kBin.
+    int selectedBase() const;
+    // Selects one option of a group and clears the others of that group.
+    void selectOption(Ctl c);
+};
+
+}  // namespace velmor

@@ -1,0 +1,196 @@
+#include "engine/numtext.h"
+
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+#include "engine/errors.h"
+
+namespace velmor {
+namespace {
+
+bool isSkippedBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int digitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return 99;
+}
+
+// strtod under the "C" locale: the program's locale may use "," as its decimal point.
+double parseCNumber(const std::string& clean) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    const double value = strtod_l(clean.c_str(), nullptr, cLocale);
+    if (std::isinf(value) || std::isnan(value)) fail(ErrCode::Overflow);
+    return value;
+}
+
+// Reads prefixed digits of `radix` from `pos`, skipping blanks when asked; a
+// 32-bit value with the upper half read as two's complement.
+double readPrefixedInteger(std::string_view s, size_t& pos, int radix, bool skipBlanks) {
+    std::uint64_t value = 0;
+    while (pos < s.size()) {
+        if (skipBlanks && isSkippedBlank(s[pos])) { ++pos; continue; }
+        const int d = digitValue(s[pos]);
+        if (d >= radix) break;
+        value = value * radix + d;
+        if (value > 0xFFFFFFFFull) fail(ErrCode::Overflow);
+        ++pos;
+    }
+    return value >= 0x80000000ull ? static_cast<double>(value) - 4294967296.0 : static_cast<double>(value);
+}
+
+int prefixRadix(char c) {
+    if (c == 'H' || c == 'h') return 16;
+    if (c == 'O' || c == 'o') return 8;
+    return 0;
+}
+
+}  // namespace
+
+double leadingNumber(std::string_view s) {
+    size_t i = 0;
+    const auto skip = [&] { while (i < s.size() && isSkippedBlank(s[i])) ++i; };
+    skip();
+    if (i < s.size() && s[i] == '&') {
+        size_t j = i + 1;
+        while (j < s.size() && isSkippedBlank(s[j])) ++j;
+        if (j < s.size() && prefixRadix(s[j]) != 0) {
+            const int radix = prefixRadix(s[j]);
+            ++j;
+            return readPrefixedInteger(s, j, radix, true);
+        }
+        return 0;
+    }
+    std::string clean;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-') clean += '-';
+        ++i;
+    }
+    bool sawDigit = false, sawPoint = false;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (isSkippedBlank(c)) continue;
+        if (isDigit(c)) { clean += c; sawDigit = true; continue; }
+        if (c == '.' && !sawPoint) { clean += c; sawPoint = true; continue; }
+        break;
+    }
+    if (!sawDigit) return 0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        std::string exponent = "E";
+        size_t j = i + 1;
+        while (j < s.size() && isSkippedBlank(s[j])) ++j;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent += s[j++];
+        bool expDigit = false;
+        for (; j < s.size(); ++j) {
+            if (isSkippedBlank(s[j])) continue;
+            if (!isDigit(s[j])) break;
+            exponent += s[j];
+            expDigit = true;
+        }
+        if (expDigit) clean += exponent;
+    }
+    return parseCNumber(clean);
+}
+
+double strictNumber(std::string_view s) {
+    size_t begin = 0, end = s.size();
+    while (begin < end && (s[begin] == ' ' || s[begin] == '\t')) ++begin;
+    while (end > begin && (s[end - 1] == ' ' || s[end - 1] == '\t')) --end;
+    const std::string_view t = s.substr(begin, end - begin);
+    if (t.size() >= 3 && t[0] == '&' && prefixRadix(t[1]) != 0) {
+        size_t pos = 2;
+        const double value = readPrefixedInteger(t, pos, prefixRadix(t[1]), false);
+        if (pos != t.size()) fail(ErrCode::TypeMismatch);
+        return value;
+    }
+    std::string clean;
+    size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+        if (t[i] == '-') clean += '-';
+        ++i;
+    }
+    bool sawDigit = false;
+    for (; i < t.size(); ++i) {
+        if (isDigit(t[i])) { clean += t[i]; sawDigit = true; }
+        else if (t[i] == ',' && sawDigit) continue;
+        else break;
+    }
+    if (i < t.size() && t[i] == '.') {
+        clean += '.';
+        for (++i; i < t.size() && isDigit(t[i]); ++i) { clean += t[i]; sawDigit = true; }
+    }
+    if (!sawDigit) fail(ErrCode::TypeMismatch);
+    if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
+        clean += 'E';
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) clean += t[i++];
+        bool expDigit = false;
+        for (; i < t.size() && isDigit(t[i]); ++i) { clean += t[i]; expDigit = true; }
+        if (!expDigit) fail(ErrCode::TypeMismatch);
+    }
+    if (i != t.size()) fail(ErrCode::TypeMismatch);
+    return parseCNumber(clean);
+}
+
+std::string numberText(double value) {
+    if (!std::isfinite(value)) fail(ErrCode::Overflow);
+    if (value == 0) return "0";
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    const std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));  // -d.ddddddddddddddde+XX
+    const bool negative = sci[0] == '-';
+    const size_t epos = sci.find('e');
+    std::string digits;
+    for (char c : sci.substr(negative ? 1 : 0, epos - (negative ? 1 : 0)))
+        if (isDigit(c)) digits += c;
+    int exponent = 0;
+    std::from_chars(sci.data() + epos + (sci[epos + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exponent);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+    std::string out = negative ? "-" : "";
+    if (exponent < -4 || exponent >= 15) {
+        out += digits[0];
+        if (digits.size() > 1) out += "." + digits.substr(1);
+        const int magnitude = std::abs(exponent);
+        out += exponent < 0 ? "E-" : "E+";
+        if (magnitude < 10) out += '0';
+        out += std::to_string(magnitude);
+    } else if (exponent >= 0) {
+        const size_t intLen = static_cast<size_t>(exponent) + 1;
+        if (digits.size() <= intLen) {
+            out += digits + std::string(intLen - digits.size(), '0');
+        } else {
+            out += digits.substr(0, intLen) + "." + digits.substr(intLen);
+        }
+    } else {
+        out += "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    }
+    return out;
+}
+
+std::int32_t round32(double value) {
+    if (!std::isfinite(value)) fail(ErrCode::Overflow);
+    const double r = std::nearbyint(value);  // the default rounding mode sends halves to even
+    if (r < -2147483648.0 || r > 2147483647.0) fail(ErrCode::Overflow);
+    return static_cast<std::int32_t>(r);
+}
+
+std::int32_t intMod(double a, double b) {
+    const std::int64_t dividend = round32(a);
+    const std::int64_t divisor = round32(b);
+    if (divisor == 0) fail(ErrCode::DivByZero);
+    return static_cast<std::int32_t>(dividend % divisor);
+}
+
+bool isBlank(std::string_view text) {
+    for (char c : text)
+        if (c != ' ') return false;
+    return true;
+}
+
+}  // namespace velmor

@@ -1,0 +1,11 @@
+// Operator keys, equals, parentheses, memory keys and pi.
+#pragma once
+
+#include "engine/actions.h"
+
+namespace velmor {
+
+void registerOperatorActions(ActionTable& table);
+void registerMemoryActions(ActionTable& table);
+
+}  // namespace velmor

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "engine/actions.h"
+
+namespace velmor {
+
+void registerFormulaActions(ActionTable& table);
+
+}  // namespace velmor

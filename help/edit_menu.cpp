@@ -1,0 +1,35 @@
+#include "help/edit_menu.h"
+
+#include "engine/form.h"
+
+namespace velmor {
+namespace {
+
+constexpr const char* kClipboardUnavailable =
+    "The clipboard cannot be used at the moment. Please try again.";
+
+void copyDisplay(Form& form) {
+    if (!form.platform.setClipboardText(form.display()))
+        form.platform.messageBox(kClipboardUnavailable, MsgIcon::Information);
+}
+
+void pasteIntoDisplay(Form& form) {
+    const auto text = form.platform.clipboardText();
+    if (!text) {
+        form.platform.messageBox(kClipboardUnavailable, MsgIcon::Information);
+        return;
+    }
+    form.display() = *text;
+}
+
+void deleteDisplay(Form& form) { form.display().clear(); }
+
+}  // namespace
+
+void registerEditMenu(ActionTable& table) {
+    table.onMenu(Menu::copy, copyDisplay);
+    table.onMenu(Menu::paste, pasteIntoDisplay);
+    table.onMenu(Menu::delete_, deleteDisplay);
+}
+
+}  // namespace velmor

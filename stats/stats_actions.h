@@ -1,0 +1,9 @@
+#pragma once
+
+#include "engine/actions.h"
+
+namespace velmor {
+
+void registerStatsActions(ActionTable& table);
+
+}  // namespace velmor
