@@ -2,13 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCursor>
-#include <QFileInfo>
-#include <QKeyEvent>
-#include <QMenu>
 #include <QMessageBox>
-#include <QProcess>
-#include <QWhatsThis>
 
 #include "app/ui/main_window.h"
 
@@ -39,51 +33,6 @@ std::optional<std::string> QtPlatform::clipboardText() {
 
 void QtPlatform::setFocus(Ctl control) {
     if (QWidget* w = window_ ? window_->widgetFor(control) : nullptr) w->setFocus(Qt::OtherFocusReason);
-}
-
-void QtPlatform::popupWhatsThisMenu() {
-    QMenu menu(window_);
-    menu.addAction(QStringLiteral("What is this?"));
-    menu.exec(QCursor::pos());
-}
-
-void QtPlatform::queueHelpKey() {
-    QWidget* target = QApplication::focusWidget();
-    if (!target) target = window_;
-    if (!target) return;
-    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
-    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
-}
-
-void QtPlatform::showPopupTopic(int topic, Ctl control) {
-    QWidget* w = window_ ? window_->widgetFor(control) : nullptr;
-    const QPoint at = w ? w->mapToGlobal(w->rect().center()) : QCursor::pos();
-    QWhatsThis::showText(at, QStringLiteral("Help topic %1").arg(topic), w);
-}
-
-void QtPlatform::openHelpViewer(const std::string&, int) {}
-
-std::string QtPlatform::programFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
-
-void QtPlatform::showAboutDialog() {}
-void QtPlatform::closeAboutDialog() {}
-
-std::optional<std::uintptr_t> QtPlatform::regOpenKey(std::uint32_t, const std::string&, std::uint32_t) {
-    return std::nullopt;
-}
-
-RegValue QtPlatform::regQueryValue(std::uintptr_t, const std::string&, std::uint32_t) {
-    RegValue v;
-    v.status = 2;
-    return v;
-}
-
-void QtPlatform::regCloseKey(std::uintptr_t) {}
-
-bool QtPlatform::fileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
-
-bool QtPlatform::startProgram(const std::string& path) {
-    return QProcess::startDetached(QString::fromStdString(path), {});
 }
 
 }  // namespace velmor

@@ -1,0 +1,34 @@
+#include "stats/review.h"
+
+#include <cmath>
+
+#include "engine/entry.h"
+#include "engine/numtext.h"
+
+namespace velmor {
+namespace {
+
+void finishReview(Form& form) {
+    form.platform.messageBox("Number's completed", MsgIcon::Information);
+    form.stats.reviewMode = 0;
+}
+
+}  // namespace
+
+void reviewNext(Form& form, const std::array<double, kHistorySlots>& list) {
+    StatsState& stats = form.stats;
+    double& cursor = form.engine.nextIndex;
+    if (stats.reviewMode == 1) {
+        // A cursor past the last slot (operator keys advance it too) ends the review.
+        if (cursor >= stats.reviewCount || cursor >= kHistorySlots) return finishReview(form);
+        form.display() = numberText(list[static_cast<size_t>(cursor)]);
+        cursor += 1;
+        return;
+    }
+    stats.reviewCount = static_cast<std::int32_t>(std::nearbyint(cursor));
+    stats.reviewMode = 1;
+    form.display() = numberText(list[0]);
+    cursor = 1;
+}
+
+}  // namespace velmor
