@@ -1,5 +1,6 @@
 #include "stats/review.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/entry.h"
@@ -25,7 +26,8 @@ void reviewNext(Form& form, const std::array<double, kHistorySlots>& list) {
         cursor += 1;
         return;
     }
-    stats.reviewCount = static_cast<std::int32_t>(std::nearbyint(cursor));
+    // Slots past the list are never shown, so a longer count needs no more range.
+    stats.reviewCount = static_cast<std::int32_t>(std::nearbyint(std::min(cursor, double{kHistorySlots})));
     stats.reviewMode = 1;
     form.display() = numberText(list[0]);
     cursor = 1;
