@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,14 @@ TEST(StatsReview, EnableGroupFollowsStatAndClear) {
     h.press({"cmdData", "cmdstdN"});  // disabled keys do nothing
     EXPECT_EQ(h.form().stats.statCount, 0);
     EXPECT_EQ(h.display(), "");
+}
+
+TEST(StatsReview, ValueWithoutNumberTextDoesNotStopTheReview) {
+    Harness h;
+    h.press({"cmdStat"});
+    h.form().stats.statData[1] = std::numeric_limits<double>::infinity();
+    h.form().engine.nextIndex = 3;
+    EXPECT_EQ(reviewPresses(h, 3), (std::vector<std::string>{"0", "Error :overflow", "0"}));
 }
 
 }  // namespace
