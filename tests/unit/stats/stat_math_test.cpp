@@ -41,6 +41,9 @@ TEST(StatMath, StandardDeviations) {
         // Squares of these leave the double range; their deviations do not.
         {{1e200, -1e200}, "1E+200", "1.4142135623731E+200"},
         {{1e300, 1e300, 1e300}, "0", "0"},
+        // Deviations too small for squares in the double range.
+        {{5e-324, -5e-324}, "4.94065645841247E-324", "4.94065645841247E-324"},
+        {{1e-200, 5e-200}, "2E-200", "2.82842712474619E-200"},
         // The deviations themselves leave the range.
         {{1.7e308, -1.7e308, 1.7e308}, "error 6", "error 6"},
     };
