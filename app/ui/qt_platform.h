@@ -1,6 +1,7 @@
 // The desktop side of the calculator's platform interface.
 #pragma once
 
+#include <QPointer>
 #include <memory>
 
 #include "engine/platform.h"
@@ -10,6 +11,7 @@ class QWidget;
 namespace velmor {
 
 class MainWindow;
+class AboutDialog;
 
 class QtPlatform : public Platform {
 public:
@@ -37,7 +39,12 @@ public:
     bool startProgram(const std::string& path) override;
 
 private:
+    // The window message boxes belong to: the About dialog while it is open,
+    // as the disabled main window would disable its boxes too.
+    QWidget* owner() const;
+
     MainWindow* window_ = nullptr;
+    QPointer<AboutDialog> about_;  // only while the About dialog is open
 };
 
 }  // namespace velmor
