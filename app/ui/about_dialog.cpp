@@ -1,6 +1,7 @@
 #include "app/ui/about_dialog.h"
 
 #include <QCloseEvent>
+#include <QWindow>
 #include <QLabel>
 #include <QPushButton>
 
@@ -95,12 +96,15 @@ AboutDialog::AboutDialog(MainWindow& window)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       window_(window) {
-    // No parent: the main window is disabled while the dialog is open, and a
-    // disabled parent would disable its dialog too.
+    // No parent widget: the main window is disabled while the dialog is open,
+    // and disabling a parent disables its child windows too. Being transient
+    // for the main window keeps the dialog above it and lets closing the main
+    // window still end the program.
+    winId();
+    if (window.windowHandle()) windowHandle()->setTransientParent(window.windowHandle());
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Calculator"));
     setWindowIcon(calculatorIcon());
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
     buildControls();
     loadTexts();

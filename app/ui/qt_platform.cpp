@@ -14,7 +14,7 @@ QtPlatform::~QtPlatform() = default;
 void QtPlatform::messageBox(const std::string& text, MsgIcon icon) {
     QMessageBox box(icon == MsgIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
                     QStringLiteral("Calculator"), QString::fromStdString(text), QMessageBox::Ok,
-                    owner());
+                    window_);
     box.exec();
 }
 

@@ -39,10 +39,6 @@ public:
     bool startProgram(const std::string& path) override;
 
 private:
-    // The window message boxes belong to: the About dialog while it is open,
-    // as the disabled main window would disable its boxes too.
-    QWidget* owner() const;
-
     MainWindow* window_ = nullptr;
     QPointer<AboutDialog> about_;  // only while the About dialog is open
 };

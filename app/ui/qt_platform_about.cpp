@@ -9,11 +9,6 @@
 
 namespace velmor {
 
-QWidget* QtPlatform::owner() const {
-    if (about_) return about_.data();
-    return window_;
-}
-
 void QtPlatform::showAboutDialog() {
     if (!window_) return;
     if (!about_) about_ = new AboutDialog(*window_);
