@@ -15,9 +15,10 @@ bool selectDecimal(Form& form) {
     try {
         runClick(form, dec);
     } catch (const CalcError&) {
-        return false;  // the display could not be converted: formula entry stays as it was
+        return false;
     }
-    return true;
+    // A display the base change cannot convert puts the old base back; formula entry stays off.
+    return form.isSelected(dec);
 }
 
 // Every digit and every letter A to F is usable in a formula, whatever the base allowed.
