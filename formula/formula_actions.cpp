@@ -8,12 +8,6 @@
 namespace velmor {
 namespace {
 
-// One key serves both steps of the cycle; its caption tells which one is due.
-void okOrNew(Form& form, const Press&) {
-    if (form.control(Ctl::cmdOK).text == "New") resetFormula(form);
-    else sendFormula(form);
-}
-
 // The top "Next" steps through the operands the operator keys recorded,
 // sharing its place with the statistics "Next".
 void reviewOperands(Form& form, const Press&) { reviewNext(form, form.engine.operandHistory); }
@@ -22,7 +16,7 @@ void reviewOperands(Form& form, const Press&) { reviewNext(form, form.engine.ope
 
 void registerFormulaActions(ActionTable& table) {
     table.onClick(Ctl::cmdFormule, [](Form& form, const Press&) { startFormulaEntry(form); });
-    table.onClick(Ctl::cmdOK, okOrNew);
+    table.onClick(Ctl::cmdOK, [](Form& form, const Press&) { pressOkOrNew(form); });
     table.onClick(Ctl::cmdNext, reviewOperands);
 }
 

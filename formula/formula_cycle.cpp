@@ -121,6 +121,12 @@ void sendFormula(Form& form) {
     if (evaluate(form)) markResult(form);
 }
 
+void pressOkOrNew(Form& form) {
+    // The caption is the only record that a result is on show.
+    if (form.control(Ctl::cmdOK).text == kNewCaption) resetFormula(form);
+    else sendFormula(form);
+}
+
 void resetFormula(Form& form) {
     FormulaState& f = form.formula;
     promptBox(form).text.clear();

@@ -6,6 +6,9 @@ namespace velmor {
 
 struct Form;
 
+// The key's one action: "New" while a result is shown, "OK" otherwise.
+void pressOkOrNew(Form& form);
+
 // "OK": captures the display as the formula or takes the value for the open prompt,
 // then opens the next prompt or evaluates.
 void sendFormula(Form& form);
