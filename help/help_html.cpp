@@ -29,7 +29,7 @@ std::string inlineHtml(const HelpFile& file, const std::string& text, bool links
     return out;
 }
 
-// Paragraphs are separated by blank lines; lines starting with "- " form a list.
+// Paragraphs are separated by blank lines; "- " starts a list item, "== " a subheading.
 std::string bodyHtml(const HelpFile& file, const std::string& body, bool links) {
     std::string out, paragraph;
     bool inList = false;
@@ -44,7 +44,11 @@ std::string bodyHtml(const HelpFile& file, const std::string& body, bool links) 
     std::istringstream in(body);
     std::string line;
     while (std::getline(in, line)) {
-        if (line.starts_with("- ")) {
+        if (line.starts_with("== ")) {
+            flushParagraph();
+            closeList();
+            out += "<h4>" + inlineHtml(file, line.substr(3), links) + "</h4>";
+        } else if (line.starts_with("- ")) {
             flushParagraph();
             if (!inList) out += "<ul>";
             inList = true;

@@ -12,7 +12,7 @@ class HelpHtml : public ::testing::Test {
 protected:
     void SetUp() override {
         path_ = ::testing::TempDir() + "help_html_test.hlp";
-        std::ofstream(path_) << "@contents 1 Start\nIntro & more.\n\n- [[7]]\n- [[9|pi]]\n"
+        std::ofstream(path_) << "@contents 1 Start\nIntro & more.\n== Keys\n- [[7]]\n- [[9|pi]]\nAfter.\n"
                                 "@popup 7 Digits <0-9>\nType \"7\".\n";
     }
     void TearDown() override { std::remove(path_.c_str()); }
@@ -26,7 +26,8 @@ TEST_F(HelpHtml, PopupIsTitleAndEscapedTextWithoutLinks) {
 TEST_F(HelpHtml, ContentsPageLinksToPopupTopicsInAList) {
     EXPECT_EQ(viewerHtml(path_, TopicKind::Contents, 1),
               "<p><b>Start</b></p><p>Intro &amp; more.</p>"
-              "<ul><li><a href=\"popup:7\">Digits &lt;0-9&gt;</a></li><li><a href=\"popup:9\">pi</a></li></ul>");
+              "<h4>Keys</h4><ul><li><a href=\"popup:7\">Digits &lt;0-9&gt;</a></li>"
+              "<li><a href=\"popup:9\">pi</a></li></ul><p>After.</p>");
 }
 
 TEST_F(HelpHtml, PopupTopicInTheViewerLeadsBackToTheContents) {
