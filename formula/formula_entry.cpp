@@ -1,5 +1,6 @@
 #include "formula/formula_entry.h"
 
+#include "bases/procedures.h"
 #include "engine/errors.h"
 #include "engine/form.h"
 
@@ -21,17 +22,12 @@ bool selectDecimal(Form& form) {
     return form.isSelected(dec);
 }
 
-// Every digit and every letter A to F is usable in a formula, whatever the base allowed.
-void enableDigitAndLetterKeys(Form& form) {
-    for (int digit = 2; digit <= 9; ++digit) form.control(cmdNo(digit)).enabled = true;
-    for (int letter = 0; letter < 6; ++letter) form.control(cmdhex(letter)).enabled = true;
-}
-
 }  // namespace
 
 void startFormulaEntry(Form& form) {
     if (!selectDecimal(form)) return;
-    enableDigitAndLetterKeys(form);
+    // Every digit and every letter A to F is usable in a formula, whatever the base allowed.
+    Enables(form, true, true);
     form.formula.formulaMode = 1;
     form.control(Ctl::cmdOK).enabled = true;
 }

@@ -38,7 +38,7 @@ TEST(FormulaCycle, FormuleSwitchesEntryOnInDecimal) {
     EXPECT_TRUE(h.form().control(cmdhex(4)).enabled);
     EXPECT_TRUE(h.form().control(Ctl::cmdOK).enabled);
     EXPECT_EQ(h.form().formula.formulaMode, 1);
-    EXPECT_EQ(h.display(), "12");  // what the display shows starts the formula
+    EXPECT_EQ(h.display(), "18");  // hexadecimal 12, converted, starts the formula
 }
 
 TEST(FormulaCycle, PromptsComeInAlphabeticalOrderOncePerLetter) {
