@@ -153,19 +153,5 @@ TEST(Equals, FailureLeavesText2AndClearsThePendingOperation) {
     EXPECT_EQ(h.form().engine.pendingOp, "");
 }
 
-TEST(Equals, NothingPendingOnlyCopiesTheRunningValue) {
-    Harness h;
-    h.press({"CE", "8", "="});
-    EXPECT_EQ(h.display(), "8");
-    EXPECT_EQ(h.form().control(Ctl::Text2).text, "0");
-}
-
-TEST(Parentheses, AppendToTheDisplay) {
-    expectDisplays({
-        {{"(", "2", ")"}, "(2)"},
-        {{"3", "+", "("}, "3("},
-    });
-}
-
 }  // namespace
 }  // namespace velmor::testing
