@@ -1,0 +1,259 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "engine/form.h"
+#include "scientific/random_generator.h"
+#include "support/keys.h"
+
+namespace velmor {
+namespace {
+
+using testing::Harness;
+
+struct KeyCase {
+    std::vector<std::string> keys;
+    const char* display;
+};
+
+void expectDisplays(const std::vector<KeyCase>& cases) {
+    for (const KeyCase& c : cases) {
+        Harness h;
+        h.press(c.keys);
+        std::string sequence;
+        for (const std::string& k : c.keys) sequence += k + " ";
+        EXPECT_EQ(h.display(), c.display) << sequence;
+        EXPECT_TRUE(h.platform.boxes.empty()) << sequence;
+    }
+}
+
+TEST(ScientificKeys, UnitsPolesAndExactRightAngles) {
+    expectDisplays({
+        {{"3", "0", "Command10"}, "0.5"},
+        {{"6", "0", "Command9"}, "0.5"},
+        {{"4", "5", "Command8"}, "1"},
+        {{"1", "8", "0", "Command10"}, "0"},
+        {{"9", "0", "Command9"}, "0"},
+        {{"9", "0", "Command8"}, "Infinity"},
+        {{"2", "7", "0", "Command8"}, "Infinity"},
+        {{"9", "0", "cmdSgn", "Command8"}, "Infinity"},
+        {{"9", "0", ".", "5", "Command8"}, "-114.58865012931"},
+        {{"optRad", "9", "0", "Command8"}, "-1.99520041220824"},
+        {{"optRad", "1", "Command10"}, "0.841470984807897"},
+        {{"optGrad", "1", "0", "0", "Command10"}, "1"},
+        {{"optGrad", "1", "0", "0", "Command8"}, "Infinity"},
+        {{"optGrad", "3", "0", "0", "Command8"}, "Infinity"},
+        {{"optGrad", "2", "0", "0", "Command8"}, "0"},
+        {{"9", "0", "cmdCont(0)"}, "Divide by zero error"},
+        {{"1", "8", "0", "cmdCont(1)"}, "Divide by zero error"},
+        {{"9", "0", "cmdCont(2)"}, "0"},
+        {{"0", "cmdCont(2)"}, "Divide by zero error"},
+    });
+}
+
+TEST(ScientificKeys, InverseResultsInTheSelectedUnit) {
+    expectDisplays({
+        {{"1", "cmdCont(3)"}, "90"},
+        {{"0", ".", "5", "cmdCont(3)"}, "30"},
+        {{"optRad", "0", ".", "5", "cmdCont(3)"}, "0.523598775598299"},
+        {{"optGrad", "0", ".", "5", "cmdCont(3)"}, "33.3333333333333"},
+        {{"0", ".", "5", "cmdCont(4)"}, "60"},
+        {{"1", "cmdCont(5)"}, "45"},
+        {{"optGrad", "1", "cmdCont(5)"}, "50"},
+        {{"2", "cmdCont(6)"}, "60"},
+        {{"optRad", "2", "cmdCont(6)"}, "1.0471975511966"},
+        {{"1", "cmdSgn", "cmdCont(6)"}, "180"},
+        {{"2", "cmdCont(7)"}, "30"},
+        {{"1", "cmdCont(8)"}, "45"},
+        {{"optRad", "2", "cmdCont(8)"}, "0.463647609000806"},
+        {{"optRad", "1", "cmdSgn", "cmdCont(8)"}, "2.35619449019234"},
+        {{"2", "cmdCont(3)"}, "Invalid : input"},
+        {{"2", "cmdCont(4)"}, "Invalid : input"},
+        {{"0", ".", "5", "cmdCont(6)"}, "Invalid : input"},
+        {{"0", ".", "5", "cmdCont(7)"}, "Invalid : input"},
+    });
+}
+
+TEST(ScientificKeys, HyperbolicFunctionsAndTheirPoles) {
+    expectDisplays({
+        {{"1", "0", "0", "0", "cmdCont(11)"}, "1"},
+        {{"1", "0", "0", "0", "cmdCont(12)"}, "0"},
+        {{"1", "0", "0", "0", "cmdCont(14)"}, "1"},
+        {{"0", "cmdCont(13)"}, "Divide by zero error"},
+        {{"0", "cmdCont(14)"}, "Divide by zero error"},
+        {{"0", ".", "5", "cmdCont(16)"}, "Invalid : input"},
+        {{"1", "cmdCont(17)"}, "Divide by zero error"},
+        {{"1", "cmdSgn", "cmdCont(17)"}, "Invalid : input"},
+        {{"2", "cmdCont(17)"}, "Invalid : input"},
+        {{"0", "cmdCont(18)"}, "Divide by zero error"},
+        {{"2", "cmdCont(18)"}, "Invalid : input"},
+        {{"0", ".", "5", "cmdSgn", "cmdCont(18)"}, "Invalid : input"},
+        {{"0", "cmdCont(19)"}, "Divide by zero error"},
+        {{"2", "cmdCont(20)"}, "0.549306144334055"},
+        {{"1", "cmdCont(20)"}, "Divide by zero error"},
+        {{"1", "cmdSgn", "cmdCont(20)"}, "Invalid : input"},
+        {{"0", ".", "5", "cmdCont(20)"}, "Invalid : input"},
+    });
+}
+
+TEST(ScientificKeys, LogarithmsPowersRootsAndTheirFailures) {
+    expectDisplays({
+        {{"1", "0", "Command11"}, "1"},
+        {{"2", "Command11"}, "0.301029995663981"},
+        {{"1", "cmdLn"}, "0"},
+        {{"0", "cmdLn"}, "0"},                      // left as it was
+        {{"5", "cmdSgn", "Command11"}, "-5"},       // left as it was
+        {{"7", "1", "0", "cmdea"}, "Error :overflow"},
+        {{"3", "0", "9", "cmd10x"}, "Error :overflow"},
+        {{"2", "cmd10x"}, "100"},
+        {{"4", "cmdSgn", "cmdsqrt"}, "Invalid : input"},
+        {{"2", "0", "0", "cmdPercent"}, "2"},
+        {{"5", "cmdSgn", "Command12"}, "Invalid: input "},
+        {{"3", ".", "5", "Command12"}, "11.6317283965674"},
+        {{"2", ".", "5", "cmdRou"}, "2"},
+        {{"3", ".", "5", "cmdRou"}, "4"},
+        {{"2", ".", "5", "cmdSgn", "cmdRou"}, "-2"},
+    });
+}
+
+TEST(ScientificKeys, EveryResultStartsANewEntry) {
+    const std::vector<std::string> keys = {"Command10", "Command9", "Command8", "cmdCont(0)", "cmdCont(9)",
+                                           "cmdLn", "Command11", "cmdea", "cmd10x", "cmdsqrt",
+                                           "cmdPercent", "cmdRou", "cmdRand", "Command12"};
+    for (const std::string& key : keys) {
+        Harness h;
+        h.press({"3", key, "5"});
+        EXPECT_EQ(h.display(), "5") << key;
+    }
+}
+
+TEST(ScientificKeys, SquareRootLeavesThePendingOperationAlone) {
+    Harness h;
+    h.form().engine.accumulator = 2;
+    h.form().engine.pendingOp = "+";
+    h.press({"9", "cmdsqrt"});
+    EXPECT_EQ(h.display(), "3");
+    EXPECT_EQ(h.form().engine.accumulator, 2);
+    EXPECT_EQ(h.form().engine.pendingOp, "+");
+}
+
+TEST(ScientificKeys, TwoOperandKeysReplaceThePendingOperation) {
+    for (const auto& [key, op] : {std::pair{"cmdnsqrt", "nsqrt"}, {"cmdncr", "ncr"}, {"cmdnpr", "npr"}}) {
+        Harness h;
+        h.form().engine.accumulator = 5;
+        h.form().engine.pendingOp = "+";
+        h.press({"7", key});
+        EXPECT_EQ(h.form().engine.accumulator, 7) << key;
+        EXPECT_EQ(h.form().engine.pendingOp, op) << key;
+        EXPECT_FALSE(h.form().engine.operandSincePending) << key;
+        EXPECT_EQ(h.display(), "") << key;
+    }
+}
+
+TEST(ScientificKeys, OverflowGoesToMessageBoxesAndKeepsTheDisplay) {
+    struct BoxCase {
+        const char* display;
+        const char* key;
+        const char* message;
+        const char* after;
+    };
+    const char* unsupported = "This software does not support this value\r\nPlease install the latest software";
+    const BoxCase cases[] = {
+        {"1000", "cmdCont(9)", "6Overflow", "1000"},
+        {"1000", "cmdCont(10)", "6Overflow", "1000"},
+        {"1E400", "cmdCont(4)", "6Overflow", "1E400"},
+        {"1E-320", "cmdCont(1)", "6Overflow", "1E-320"},  // in radians: 1 / sin of a subnormal
+        {"171", "Command12", unsupported, ""},
+        {"1E400", "Command12", unsupported, ""},
+    };
+    for (const BoxCase& c : cases) {
+        Harness h;
+        h.press({"optRad"});
+        h.form().display() = c.display;
+        h.press({c.key});
+        ASSERT_EQ(h.platform.boxes.size(), 1u) << c.key << " " << c.display;
+        EXPECT_EQ(h.platform.boxes[0].text, c.message);
+        EXPECT_EQ(h.platform.boxes[0].icon, MsgIcon::None);
+        EXPECT_EQ(h.display(), c.after);
+    }
+}
+
+TEST(ScientificKeys, UnreadableDisplaysNeverShowInfinityOrNan) {
+    const std::vector<std::string> keys = {"Command10", "Command9", "Command8", "cmdLn", "Command11",
+                                           "cmdea", "cmd10x", "cmdsqrt", "cmdPercent", "cmdRou", "cmdRand"};
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"Command10", "1E400"}, {"Command9", "1E400"}, {"Command8", "1E400"}, {"cmdLn", "1E400"},
+        {"Command11", "1E400"}, {"cmdea", "Error :overflow"}, {"cmd10x", "Error :overflow"},
+        {"cmdsqrt", "Error :overflow"}, {"cmdPercent", "Error :overflow"}, {"cmdRou", "1E400"},
+        {"cmdRand", "1E400"}};
+    for (const auto& [key, after] : expected) {
+        Harness h;
+        h.form().display() = "1E400";
+        h.press({key});
+        EXPECT_EQ(h.display(), after) << key;
+        EXPECT_TRUE(h.platform.boxes.empty()) << key;
+    }
+}
+
+TEST(ScientificKeys, RoundAndRandomLeaveNonNumbersAlone) {
+    for (const char* text : {"", "Divide by zero error", "FF", "1F", "Invalid: input "}) {
+        for (const char* key : {"cmdRou", "cmdRand"}) {
+            Harness h;
+            h.form().display() = text;
+            h.press({key});
+            EXPECT_EQ(h.display(), text) << key << " on \"" << text << "\"";
+        }
+    }
+}
+
+TEST(RandomKey, FixedStartRepeatOnZeroAndReseedOnNegatives) {
+    Harness first, second;
+    first.press({"1", "cmdRand"});
+    second.press({"1", "cmdRand"});
+    const std::string value = first.display();
+    EXPECT_EQ(second.display(), value) << "every run starts from the same state";
+    first.press({"cmdRand"});
+    EXPECT_NE(first.display(), value) << "a positive result in the display gives the next number";
+    const std::string next = first.display();
+    first.press({"0", "cmdRand"});
+    EXPECT_EQ(first.display(), next) << "0 repeats the number produced last";
+    first.press({"2", "cmdSgn", "cmdRand"});
+    second.press({"2", "cmdSgn", "cmdRand"});
+    EXPECT_EQ(first.display(), second.display()) << "a negative argument determines the number";
+}
+
+TEST(RandomKey, SevenDigitValuesInTheUnitInterval) {
+    Harness h;
+    std::set<std::string> seen;
+    h.press({"1"});
+    for (int i = 0; i < 300; ++i) {
+        h.press({"cmdRand"});
+        const std::string& text = h.display();
+        const double value = std::stod(text);
+        EXPECT_GE(value, 0);
+        EXPECT_LT(value, 1);
+        std::string digits;
+        for (char c : text.substr(0, text.find('E')))
+            if (c != '.' && (c != '0' || !digits.empty())) digits += c;
+        EXPECT_LE(digits.size(), 7u) << text;
+        seen.insert(text);
+        if (value == 0) h.press({"1"});
+    }
+    EXPECT_GT(seen.size(), 290u);
+}
+
+TEST(RandomGenerator, StaysInTheUnitIntervalOverAFullPeriod) {
+    std::uint32_t state = math::kRandomStartState;
+    std::set<std::uint32_t> states;
+    for (int i = 0; i < (1 << 24); ++i) {
+        const float value = math::nextRandom(state, 1);
+        ASSERT_GE(value, 0.0f);
+        ASSERT_LT(value, 1.0f);
+        if (i < 4096) states.insert(state);
+    }
+    EXPECT_EQ(states.size(), 4096u);
+    EXPECT_EQ(state, math::kRandomStartState) << "the sequence has the full 2^24 period";
+}
+
+}  // namespace
+}  // namespace velmor
