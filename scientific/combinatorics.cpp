@@ -20,9 +20,8 @@ constexpr long double kDirectGammaLimit = 1700;
 bool isWhole(double x) { return x == std::trunc(x); }
 
 double toDouble(long double x) {
-    const double d = static_cast<double>(x);
-    if (!std::isfinite(d)) fail(ErrCode::Overflow);
-    return d;
+    if (!(std::fabs(x) <= DBL_MAX)) fail(ErrCode::Overflow);  // also catches NaN
+    return static_cast<double>(x);
 }
 
 // n (n - 1) ... (n - terms + 1) for whole terms >= 0, stopping as soon as the

@@ -1,5 +1,6 @@
 #include "scientific/key_support.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 
@@ -27,9 +28,8 @@ std::optional<double> strictDisplayValue(const Form& form) {
 }
 
 double finiteResult(long double value) {
-    const double rounded = static_cast<double>(value);
-    if (!std::isfinite(rounded)) fail(ErrCode::Overflow);
-    return rounded;
+    if (!(std::fabs(value) <= DBL_MAX)) fail(ErrCode::Overflow);  // also catches NaN
+    return static_cast<double>(value);
 }
 
 // The 15 digits are taken from the long double itself: rounding to a double
