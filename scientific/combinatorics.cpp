@@ -10,47 +10,68 @@ namespace {
 
 // The largest whole n whose factorial fits a double.
 constexpr double kLargestFactorial = 170;
-// Product forms are used up to this many terms; whole arguments never need more,
-// because their products pass the double range long before.
-constexpr double kMaxProductTerms = 2000;
-// Below this argument the long-double Gamma function is finite, so quotients of
-// Gamma values keep their full precision; above it they go through log-Gamma.
+// Running products stop past this bound: a final factor never brings them back
+// into the double range (it is at least Gamma(1 + f) > 0.88 where one follows).
+constexpr long double kProductLimit = 2.0L * DBL_MAX;
+// Reciprocal products stop here: the reciprocal is below every double.
+constexpr long double kReciprocalLimit = 1e400L;
+// Below this argument the long-double Gamma function is finite and accurate.
 constexpr long double kDirectGammaLimit = 1700;
 
-bool isWhole(double x) { return x == std::trunc(x); }
+using Ld = long double;
 
-double toDouble(long double x) {
+bool isWhole(Ld x) { return x == std::trunc(x); }
+
+double toDouble(Ld x) {
     if (!(std::fabs(x) <= DBL_MAX)) fail(ErrCode::Overflow);  // also catches NaN
     return static_cast<double>(x);
 }
 
-// n (n - 1) ... (n - terms + 1) for whole terms >= 0, stopping as soon as the
-// product leaves the double range (every factor is at least 1 where it is used).
-long double fallingProduct(long double n, double terms) {
-    long double product = 1;
-    for (double i = 0; i < terms; ++i) {
+// n (n - 1) ... (n - terms + 1) for a whole number of terms; every factor is at
+// least 1 where it is used, so the product can stop once it is out of range.
+Ld fallingProduct(Ld n, Ld terms) {
+    Ld product = 1;
+    for (Ld i = 0; i < terms; ++i) {
         product *= n - i;
-        if (product > DBL_MAX) fail(ErrCode::Overflow);
+        if (product > kProductLimit) fail(ErrCode::Overflow);
     }
     return product;
 }
 
-// C(n, k) for a whole k >= 0 with n >= k: each partial product is again a
-// binomial coefficient, so whole arguments stay exact while they fit 64 bits.
-long double binomialProduct(long double n, double k) {
-    long double product = 1;
-    for (double i = 1; i <= k; ++i) {
-        product = product * (n - k + i) / i;
-        if (product > DBL_MAX) fail(ErrCode::Overflow);
+// (top + 1)/(bottom + 1) ... (top + k)/(bottom + k) with top >= bottom >= 0. For
+// C(n, k) = product(n - k, 0, k) each partial product is again a binomial
+// coefficient, so whole arguments stay exact while they fit 64 bits.
+Ld ratioProduct(Ld top, Ld bottom, Ld k) {
+    Ld product = 1;
+    for (Ld i = 1; i <= k; ++i) {
+        product = product * (top + i) / (bottom + i);
+        if (product > kProductLimit) fail(ErrCode::Overflow);
     }
     return product;
 }
 
-// Gamma(a + 1) / Gamma(b + 1) / Gamma(c + 1) for a, b, c >= 0.
-long double gammaQuotient(long double a, long double b, long double c) {
-    if (a < kDirectGammaLimit && b < kDirectGammaLimit && c < kDirectGammaLimit)
-        return std::tgamma(a + 1) / (std::tgamma(b + 1) * std::tgamma(c + 1));
-    return std::exp(std::lgamma(a + 1) - std::lgamma(b + 1) - std::lgamma(c + 1));
+// 1/12z - 1/360z^3 + 1/1260z^5 - 1/1680z^7: the tail of Stirling's series for ln Gamma(z).
+Ld stirlingTail(Ld z) {
+    const Ld w = 1 / (z * z);
+    return (1.0L / 12 - w * (1.0L / 360 - w * (1.0L / 1260 - w / 1680))) / z;
+}
+
+// Gamma(y + 1) / Gamma(y + 1 - f) for 0 <= f < 1 and y >= f. For large y the
+// difference of the two Stirling series is taken term by term, so the large
+// logarithms cancel exactly instead of in rounded arithmetic.
+Ld gammaShiftRatio(Ld y, Ld f) {
+    if (f == 0) return 1;
+    if (y < kDirectGammaLimit) return std::tgamma(y + 1) / std::tgamma(y + 1 - f);
+    const Ld z1 = y + 1, z2 = z1 - f;
+    const Ld lnRatio = f * std::log(z1) - (z2 - 0.5L) * std::log1p(-f / z1) - f + stirlingTail(z1) - stirlingTail(z2);
+    return std::exp(lnRatio);
+}
+
+// Gamma(x + 1) / Gamma(x - t + 1) for 0 <= t <= x: a falling product over the
+// whole part of t and a Gamma quotient for its fraction.
+Ld fallingGamma(Ld x, Ld t) {
+    const Ld k = std::floor(t);
+    return fallingProduct(x, k) * gammaShiftRatio(x - k, t - k);
 }
 
 }  // namespace
@@ -62,7 +83,7 @@ double factorial(double n) {
         if (n > kLargestFactorial) fail(ErrCode::Overflow);
         return toDouble(fallingProduct(n, n));
     }
-    return toDouble(std::tgamma(static_cast<long double>(n) + 1));
+    return toDouble(std::tgamma(static_cast<Ld>(n) + 1));
 }
 
 // The error rows follow the factorial quotient n! / (r! (n - r)!), where the
@@ -71,30 +92,29 @@ double factorial(double n) {
 double combinations(double n, double r) {
     if (n < 0) fail(ErrCode::Overflow);
     if (r < 0 || r > n) fail(ErrCode::DivByZero);
-    const long double rest = static_cast<long double>(n) - r;
-    if (isWhole(r) && isWhole(n)) return toDouble(binomialProduct(n, std::fmin(r, static_cast<double>(rest))));
-    if (isWhole(r) && r <= kMaxProductTerms) return toDouble(binomialProduct(n, r));
-    if (rest == std::trunc(rest) && rest <= kMaxProductTerms)
-        return toDouble(binomialProduct(n, static_cast<double>(rest)));
-    return toDouble(gammaQuotient(n, r, rest));
+    // C(n, s) with s the smaller of r and n - r: s = k + f, k whole, 0 <= f < 1;
+    // Gamma(s + 1) = Gamma(f + 1) (f + 1) ... (f + k).
+    const Ld s = std::fmin(static_cast<Ld>(r), static_cast<Ld>(n) - r);
+    const Ld k = std::floor(s), f = s - k;
+    const Ld product = ratioProduct(n - k, f, k);
+    if (f == 0) return toDouble(product);
+    return toDouble(product * gammaShiftRatio(n - k, f) / std::tgamma(1 + f));
 }
 
 // n! / (n - r)!, with the same error rows as the quotient of factorials.
 double permutations(double n, double r) {
-    const long double rest = static_cast<long double>(n) - r;
+    const Ld rest = static_cast<Ld>(n) - r;
     if (n < 0) {
         if (rest < 0) fail(ErrCode::Overflow);
         return 0;
     }
     if (rest < 0) fail(ErrCode::DivByZero);
-    if (isWhole(r) && r >= 0) return toDouble(fallingProduct(n, r));
-    if (isWhole(r) && -r <= kMaxProductTerms) {
-        // n! / (n + |r|)! = 1 / ((n + 1) ... (n + |r|)); past 1E400 the result is below any double.
-        long double divisor = 1;
-        for (double i = 1; i <= -r && divisor < 1e400L; ++i) divisor *= n + i;
-        return toDouble(1 / divisor);
-    }
-    return toDouble(gammaQuotient(n, static_cast<long double>(rest), 0));
+    if (r >= 0) return toDouble(fallingGamma(n, r));
+    // n! / (n + |r|)! = 1 / ((n + 1) ... (n + |r|)).
+    const Ld k = std::floor(-static_cast<Ld>(r));
+    Ld divisor = 1;
+    for (Ld i = 0; i < k && divisor < kReciprocalLimit; ++i) divisor *= rest - i;
+    return toDouble(1 / (divisor * gammaShiftRatio(rest - k, -r - k)));
 }
 
 double nthRoot(double radicand, double degree) {
@@ -108,7 +128,7 @@ double nthRoot(double radicand, double degree) {
         if (degree < 0) fail(ErrCode::DivByZero);
         return 0;
     }
-    return toDouble(std::pow(static_cast<long double>(radicand), 1.0L / degree));
+    return toDouble(std::pow(static_cast<Ld>(radicand), 1.0L / degree));
 }
 
 }  // namespace velmor::math
