@@ -127,14 +127,20 @@ TEST(ScientificKeys, EveryResultStartsANewEntry) {
     }
 }
 
-TEST(ScientificKeys, SquareRootLeavesThePendingOperationAlone) {
+TEST(ScientificKeys, OneOperandKeysLeaveThePendingOperationAlone) {
     Harness h;
     h.form().engine.accumulator = 2;
     h.form().engine.pendingOp = "+";
     h.press({"9", "cmdsqrt"});
     EXPECT_EQ(h.display(), "3");
-    EXPECT_EQ(h.form().engine.accumulator, 2);
-    EXPECT_EQ(h.form().engine.pendingOp, "+");
+    const std::vector<std::string> keys = {"Command10", "Command9", "Command8", "cmdCont(3)", "cmdCont(16)",
+                                           "cmdLn", "Command11", "cmdea", "cmd10x", "cmdsqrt",
+                                           "cmdPercent", "cmdRou", "cmdRand", "Command12"};
+    for (const std::string& key : keys) {
+        h.press({"9", key});
+        EXPECT_EQ(h.form().engine.accumulator, 2) << key;
+        EXPECT_EQ(h.form().engine.pendingOp, "+") << key;
+    }
 }
 
 TEST(ScientificKeys, TwoOperandKeysReplaceThePendingOperation) {
