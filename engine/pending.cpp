@@ -7,6 +7,7 @@
 #include "engine/failure_display.h"
 #include "engine/form.h"
 #include "engine/operand.h"
+#include "scientific/combinatorics.h"
 
 namespace velmor {
 namespace {
@@ -21,13 +22,16 @@ struct BinaryOperation {
 
 // An empty second operand reads as 0 for the operations that read the leading
 // number, and is a silent type mismatch for the ones that need a whole number.
-constexpr std::array<BinaryOperation, 6> kOperations{{
+constexpr std::array<BinaryOperation, 9> kOperations{{
     {"+", Reading::Leading, FailureTexts::DivisionAndOverflow, false, checkedSum},
     {"-", Reading::Strict, FailureTexts::DivisionAndOverflow, false, checkedDifference},
     {"*", Reading::Strict, FailureTexts::DivisionAndOverflow, false, checkedProduct},
     {"/", Reading::Leading, FailureTexts::DivisionAndOverflow, true, checkedQuotient},
     {"Mod", Reading::Leading, FailureTexts::DivisionAndOverflow, false, integerRemainder},
     {"x^y", Reading::Strict, FailureTexts::OverflowOnly, true, checkedPower},
+    {"nsqrt", Reading::Leading, FailureTexts::DivisionAndOverflow, true, math::nthRoot},
+    {"ncr", Reading::Leading, FailureTexts::DivisionAndOverflow, true, math::combinations},
+    {"npr", Reading::Leading, FailureTexts::DivisionAndOverflow, true, math::permutations},
 }};
 
 const BinaryOperation* findOperation(std::string_view name) {

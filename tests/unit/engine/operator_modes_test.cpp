@@ -178,5 +178,45 @@ TEST(History, CursorOutsideTheListRecordsNothing) {
     EXPECT_EQ(h.display(), "5");
 }
 
+// "nsqrt", "ncr" and "npr" are made pending by the scientific keys and evaluated by "=".
+struct PendingCase {
+    double left;
+    const char* op;
+    std::vector<std::string> secondOperand;
+    const char* display;
+};
+
+TEST(ScientificOperations, EqualsEvaluatesThemAndNamesTheirFailures) {
+    const PendingCase cases[] = {
+        {7, "ncr", {"3"}, "35"},
+        {7, "npr", {"3"}, "210"},
+        {27, "nsqrt", {"3"}, "3"},
+        {16, "nsqrt", {"0"}, "error :positive infinity"},
+        {3, "ncr", {"5"}, "error :positive infinity"},
+        {-3, "npr", {"2"}, "Error :overflow"},
+        {200, "npr", {"2", "0", "0"}, "Error :overflow"},
+        {-8, "nsqrt", {"2"}, "2"},
+    };
+    for (const PendingCase& c : cases) {
+        Harness h;
+        h.form().engine.accumulator = c.left;
+        h.form().engine.pendingOp = c.op;
+        h.form().engine.newEntry = true;
+        h.press(c.secondOperand);
+        h.press({"="});
+        EXPECT_EQ(h.display(), c.display) << c.left << " " << c.op;
+        EXPECT_EQ(h.form().engine.pendingOp, "");
+    }
+}
+
+TEST(ScientificOperations, ABinaryKeyCompletesThem) {
+    Harness h;
+    h.form().engine.accumulator = 5;
+    h.form().engine.pendingOp = "ncr";
+    h.form().engine.newEntry = true;
+    h.press({"2", "+", "1", "="});
+    EXPECT_EQ(h.display(), "11");
+}
+
 }  // namespace
 }  // namespace velmor::testing
