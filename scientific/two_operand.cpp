@@ -1,20 +1,17 @@
-// The n-th root, "ncr" and "npr" keys: they take the displayed value as the
+// The n-th root, "ncr" and "npr" keys: two-operand keys like the operators.
+// They complete an operation pending before, take the displayed value as the
 // first operand and leave the computation to "=".
 #include "engine/form.h"
+#include "engine/pending.h"
 #include "scientific/key_support.h"
 
 namespace velmor {
 namespace {
 
-// An operation pending before is replaced without being computed. A display
-// too large to read prepares nothing.
+// A display too large to read prepares nothing.
 void prepare(Form& form, const char* operation) {
-    const std::optional<double> v = leadingDisplayValue(form);
-    if (!v) return;
-    form.engine.accumulator = *v;
-    form.engine.pendingOp = operation;
-    form.engine.operandSincePending = false;
-    form.display().clear();
+    if (!leadingDisplayValue(form)) return;
+    beginBinaryOperation(form, operation);
 }
 
 }  // namespace

@@ -38,13 +38,14 @@ TEST(ScientificKeys, OneOperandKeysLeaveThePendingOperationAlone) {
     }
 }
 
-TEST(ScientificKeys, TwoOperandKeysReplaceThePendingOperation) {
+// They chain like the operator keys: 5 + 7 completes to 12 before "ncr" takes it.
+TEST(ScientificKeys, TwoOperandKeysCompleteThePendingOperation) {
     for (const auto& [key, op] : {std::pair{"cmdnsqrt", "nsqrt"}, {"cmdncr", "ncr"}, {"cmdnpr", "npr"}}) {
         Harness h;
         h.form().engine.accumulator = 5;
         h.form().engine.pendingOp = "+";
         h.press({"7", key});
-        EXPECT_EQ(h.form().engine.accumulator, 7) << key;
+        EXPECT_EQ(h.form().engine.accumulator, 12) << key;
         EXPECT_EQ(h.form().engine.pendingOp, op) << key;
         EXPECT_FALSE(h.form().engine.operandSincePending) << key;
         EXPECT_EQ(h.display(), "") << key;
