@@ -1,5 +1,6 @@
 #include "engine/numtext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -27,6 +28,43 @@ double parseCNumber(const std::string& clean) {
     const double value = strtod_l(clean.c_str(), nullptr, cLocale);
     if (std::isinf(value) || std::isnan(value)) fail(ErrCode::Overflow);
     return value;
+}
+
+// Digits beyond this many cannot change the rounded double, as long as a dropped
+// non-zero tail is kept as one sticky digit; it keeps a pasted megabyte cheap.
+constexpr size_t kSignificantDigits = 800;
+
+// Reads "[-]digits[.digits][E[sign]digits]" as collected by the parsers.
+double composeNumber(const std::string& clean) {
+    size_t i = 0;
+    const bool negative = !clean.empty() && clean[0] == '-';
+    if (negative) ++i;
+    std::string digits;
+    long long scale = 0;  // value = digits * 10^scale
+    bool afterPoint = false;
+    for (; i < clean.size() && clean[i] != 'E'; ++i) {
+        if (clean[i] == '.') { afterPoint = true; continue; }
+        if (digits.empty() && clean[i] == '0') { if (afterPoint) --scale; continue; }
+        digits += clean[i];
+        if (afterPoint) --scale;
+    }
+    if (digits.empty()) return negative ? -0.0 : 0.0;
+    if (i < clean.size()) {
+        long long exponent = 0;
+        const bool negativeExponent = i + 1 < clean.size() && clean[i + 1] == '-';
+        for (size_t j = i + 1; j < clean.size(); ++j)
+            if (isDigit(clean[j]) && exponent < 1000000000LL) exponent = exponent * 10 + (clean[j] - '0');
+        scale += negativeExponent ? -exponent : exponent;
+    }
+    if (digits.size() > kSignificantDigits) {
+        const bool sticky = digits.find_first_not_of('0', kSignificantDigits) != std::string::npos;
+        scale += static_cast<long long>(digits.size() - kSignificantDigits);
+        digits.resize(kSignificantDigits);
+        if (sticky) { digits += '1'; --scale; }
+    }
+    // Far beyond the double range either way: strtod only needs to see which side.
+    scale = std::clamp(scale, -100000LL, 100000LL);
+    return parseCNumber((negative ? "-" : "") + digits + "E" + std::to_string(scale));
 }
 
 // Reads prefixed digits of `radix` from `pos`, skipping blanks when asked; a
@@ -94,7 +132,7 @@ double leadingNumber(std::string_view s) {
         }
         if (expDigit) clean += exponent;
     }
-    return parseCNumber(clean);
+    return composeNumber(clean);
 }
 
 double strictNumber(std::string_view s) {
@@ -134,7 +172,7 @@ double strictNumber(std::string_view s) {
         if (!expDigit) fail(ErrCode::TypeMismatch);
     }
     if (i != t.size()) fail(ErrCode::TypeMismatch);
-    return parseCNumber(clean);
+    return composeNumber(clean);
 }
 
 std::string numberText(double value) {
