@@ -1,5 +1,7 @@
 #include "support/keys.h"
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <stdexcept>
 
@@ -33,6 +35,20 @@ void Harness::press(const std::vector<std::string>& keys) {
         const auto control = controlByName(key);
         if (!control) throw std::invalid_argument("no key " + key);
         calc.click(*control);
+    }
+}
+
+std::string joined(const std::vector<std::string>& keys) {
+    std::string text;
+    for (const std::string& k : keys) text += k + " ";
+    return text;
+}
+
+void expectDisplays(const std::vector<KeyCase>& cases) {
+    for (const KeyCase& c : cases) {
+        Harness h;
+        h.press(c.keys);
+        EXPECT_EQ(h.display(), c.display) << "keys: " << joined(c.keys);
     }
 }
 

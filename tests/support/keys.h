@@ -21,4 +21,16 @@ struct Harness {
     void press(const std::vector<std::string>& keys);
 };
 
+// One row of a key-sequence table: the keys pressed after start-up and the display after them.
+struct KeyCase {
+    std::vector<std::string> keys;
+    const char* display;
+};
+
+// The keys of a row as one line, for failure messages.
+std::string joined(const std::vector<std::string>& keys);
+
+// Presses each row's keys on a fresh calculator and checks the display.
+void expectDisplays(const std::vector<KeyCase>& cases);
+
 }  // namespace velmor::testing

@@ -9,21 +9,6 @@
 namespace velmor::testing {
 namespace {
 
-struct KeyCase {
-    std::vector<std::string> keys;
-    const char* display;
-};
-
-void expectDisplays(const std::vector<KeyCase>& cases) {
-    for (const KeyCase& c : cases) {
-        Harness h;
-        h.press(c.keys);
-        std::string sequence;
-        for (const std::string& k : c.keys) sequence += k + " ";
-        EXPECT_EQ(h.display(), c.display) << "keys: " << sequence;
-    }
-}
-
 TEST(Chains, LeftToRightWithoutPrecedence) {
     expectDisplays({
         {{"2", "+", "3", "="}, "5"},

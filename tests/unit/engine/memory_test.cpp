@@ -15,13 +15,8 @@ constexpr const char* MS = "Command5";
 constexpr const char* MPlus = "Command6";
 constexpr const char* Pi = "Command7";
 
-struct KeyCase {
-    std::vector<std::string> keys;
-    const char* display;
-};
-
 TEST(Memory, KeysAndRecall) {
-    const KeyCase cases[] = {
+    expectDisplays({
         {{MRC}, "0"},
         {{"5", MS, MRC}, "5"},
         {{"5", MS, MRC, "1"}, "1"},
@@ -37,14 +32,7 @@ TEST(Memory, KeysAndRecall) {
         {{Pi, "2"}, "2"},
         {{"2", "*", Pi, "="}, "6.28318530717958"},
         {{"CE", MS, "9", MRC}, "0"},
-    };
-    for (const KeyCase& c : cases) {
-        Harness h;
-        h.press(c.keys);
-        std::string sequence;
-        for (const std::string& k : c.keys) sequence += k + " ";
-        EXPECT_EQ(h.display(), c.display) << "keys: " << sequence;
-    }
+    });
 }
 
 TEST(Memory, ReadsTheLeadingNumberOfTheDisplay) {

@@ -10,19 +10,8 @@
 namespace velmor::testing {
 namespace {
 
-struct KeyCase {
-    std::vector<std::string> keys;
-    const char* display;
-};
-
-std::string joined(const std::vector<std::string>& keys) {
-    std::string text;
-    for (const std::string& k : keys) text += k + " ";
-    return text;
-}
-
 TEST(NumeralBases, OctAndBinComputeInTheirBase) {
-    const KeyCase cases[] = {
+    expectDisplays({
         {{"Option1(2)", "7", "+", "1", "="}, "10"},
         {{"Option1(2)", "7", "x^2"}, "61"},
         {{"Option1(2)", "1", "7", "-", "7", "="}, "10"},
@@ -38,12 +27,7 @@ TEST(NumeralBases, OctAndBinComputeInTheirBase) {
         {{"Option1(3)", "1", "0", "x^y", "1", "1", "1", "1", "1", "="}, "Error :overflow"},
         {{"Option1(3)", "1", "0", "x^y", "1", "0", "0", "0", "0", "0", "="}, "Error :overflow"},
         {{"Option1(3)", "1", "0", "x^y", "1", "1", "1", "1", "="}, "1000000000000000"},
-    };
-    for (const KeyCase& c : cases) {
-        Harness h;
-        h.press(c.keys);
-        EXPECT_EQ(h.display(), c.display) << "keys: " << joined(c.keys);
-    }
+    });
 }
 
 TEST(NumeralBases, RunningValueIsTheNumeralsValue) {
