@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/ui/accessible_names.h"
+#include "app/ui/key_captions.h"
 #include "app/ui/pictures.h"
 
 namespace velmor {
@@ -101,7 +103,9 @@ QWidget* MainWindow::createControl(const ControlSpec& s, QWidget* parent) {
     }
     w->setObjectName(QString::fromStdString(qualifiedName(s.id)));
     w->setGeometry(twipsRect(s));
+    applyAccessibleText(w, s.id);
     w->setFont(fontFor(s.font));
+    if (auto* button = qobject_cast<QPushButton*>(w)) setFittedCaption(button, button->text(), fontFor(s.font));
     if (!s.toolTip.empty()) w->setToolTip(QString::fromUtf8(s.toolTip.data(), s.toolTip.size()));
     if (auto* radio = qobject_cast<QRadioButton*>(w)) radio->setAutoExclusive(false);
     return w;
@@ -200,7 +204,7 @@ void MainWindow::refresh() {
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
             if (edit->text() != text) edit->setText(text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            if (button->text() != text) button->setText(text);
+            if (button->text() != text) setFittedCaption(button, text, fontFor(s.font));
             if (s.kind == Kind::Option && button->isChecked() != state.selected) button->setChecked(state.selected);
         }
     }
@@ -209,6 +213,8 @@ void MainWindow::refresh() {
         if (action->isCheckable() && action->isChecked() != form.menu(s.id).checked)
             action->setChecked(form.menu(s.id).checked);
     }
+    for (Ctl unit : {Ctl::optDeg, Ctl::optRad, Ctl::optGrad})
+        applyAccessibleText(widgetFor(unit), unit, form.bases.baseMode != 2);
     if (isEnabled() != form.help.mainEnabled) setEnabled(form.help.mainEnabled);
     applySize();
 }
