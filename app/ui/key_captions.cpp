@@ -5,6 +5,8 @@
 #include <QFontMetricsF>
 #include <QRadioButton>
 #include <QString>
+#include <algorithm>
+#include <cmath>
 
 namespace velmor {
 namespace {
@@ -12,18 +14,22 @@ namespace {
 // The push button's frame and focus margin take this much of each side.
 constexpr int kButtonEdge = 3;
 constexpr qreal kSmallestPointSize = 6.5;
-constexpr qreal kStep = 0.25;
+// Half-point steps: the long captions land on a few sizes, which share font engines.
+constexpr qreal kStep = 0.5;
+// Hinting makes small sizes a little wider than proportional; this keeps them inside.
+constexpr qreal kHintingMargin = 0.04;
 
 }  // namespace
 
+// The caption is measured once, in the designed font that the other keys load
+// anyway: its width grows in proportion to the point size, so the fitting size
+// follows without loading a font engine per candidate size before the first frame.
 qreal fittedPointSize(const QString& caption, const QFont& designedFont, int width) {
-    QFont font = designedFont;
-    qreal size = designedFont.pointSizeF();
-    while (size > kSmallestPointSize && QFontMetricsF(font).horizontalAdvance(caption) > width) {
-        size -= kStep;
-        font.setPointSizeF(size);
-    }
-    return size;
+    const qreal designed = designedFont.pointSizeF();
+    const qreal advance = QFontMetricsF(designedFont).horizontalAdvance(caption);
+    if (advance <= width) return designed;
+    const qreal proportional = designed * width / advance * (1 - kHintingMargin);
+    return std::max(kSmallestPointSize, std::floor(proportional / kStep) * kStep);
 }
 
 void setFittedCaption(QAbstractButton* button, const QString& caption, const QFont& designedFont) {

@@ -11,6 +11,7 @@
 
 #include "app/ui/accessible_names.h"
 #include "app/ui/key_captions.h"
+#include "app/ui/key_fonts.h"
 #include "app/ui/pictures.h"
 
 namespace velmor {
@@ -21,28 +22,6 @@ constexpr int kTwipsPerPixel = 15;
 QRect twipsRect(const ControlSpec& s) {
     return {s.left / kTwipsPerPixel, s.top / kTwipsPerPixel, s.width / kTwipsPerPixel,
             s.height / kTwipsPerPixel};
-}
-
-QFont fontFor(FontRole role) {
-    QFont font;
-    switch (role) {
-        case FontRole::ArialBlack:
-            font.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"),
-                              QStringLiteral("DejaVu Sans")});
-            font.setWeight(QFont::Black);
-            font.setPointSizeF(9.75);
-            break;
-        case FontRole::TimesNewRoman:
-        case FontRole::Symbol:
-            font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                              QStringLiteral("DejaVu Serif")});
-            font.setPointSizeF(role == FontRole::Symbol ? 12 : 10);
-            break;
-        case FontRole::Default:
-            font.setPointSizeF(8.25);
-            break;
-    }
-    return font;
 }
 
 int buttonCode(Qt::MouseButton button) {

