@@ -73,6 +73,8 @@ struct FormulaState {
     int formulaCaptured = 0;
     std::array<std::string, 5> values;  // A to E as typed
     double valueF = 0;
+    std::string captured;  // the formula as typed, before any value is put in
+    std::string answered;  // letters given a value since the capture, in prompt order
 };
 
 // Help and the About dialog.

@@ -5,6 +5,7 @@
 #include "engine/entry.h"
 #include "engine/operators.h"
 #include "formula/formula_actions.h"
+#include "help/about.h"
 #include "help/edit_menu.h"
 #include "help/help_actions.h"
 #include "scientific/scientific_actions.h"
@@ -24,6 +25,7 @@ ActionTable wireAllActions() {
     registerFormulaActions(table);
     registerEditMenu(table);
     registerHelpActions(table);
+    registerAboutActions(table);
     registerViewMenu(table);
     return table;
 }

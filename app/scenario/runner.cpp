@@ -120,6 +120,9 @@ Runner::Runner() {
         platform_->registry[arg(l, 1)][arg(l, 2)] = value;
     };
     commands_["file"] = [this](const Line& l) { platform_->files.insert(arg(l, 1)); };
+    commands_["close"] = [this](const Line& l) {  // the window's close box
+        if (QWidget* w = needWidget(l, 1)) w->close();
+    };
     commands_["restart"] = [this](const Line&) { restart(); };
     commands_["save"] = [this](const Line& l) { saved_[arg(l, 1)] = widgetText(widget("Text1")); };
     commands_["expect"] = [this](const Line& l) { expect(l); };

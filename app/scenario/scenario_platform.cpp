@@ -37,7 +37,9 @@ RegValue ScenarioPlatform::regQueryValue(std::uintptr_t key, const std::string& 
     return result;
 }
 
+// Only a file of the fake file system is a program that can start.
 bool ScenarioPlatform::startProgram(const std::string& path) {
+    if (files.count(path) == 0) return false;
     started.push_back(path);
     return true;
 }

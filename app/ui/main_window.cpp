@@ -177,7 +177,8 @@ void MainWindow::refresh() {
     for (const ControlSpec& s : controlTable()) {
         QWidget* w = widgets_[toInt(s.id)];
         const ControlState& state = form.control(s.id);
-        if (w->isEnabled() != state.enabled) w->setEnabled(state.enabled);
+        // Compare with the control's own flag: isEnabled() also reflects a disabled window.
+        if (w->testAttribute(Qt::WA_ForceDisabled) == state.enabled) w->setEnabled(state.enabled);
         if (w->isHidden() == state.visible) w->setVisible(state.visible);
         const QString text = QString::fromStdString(state.text);
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {

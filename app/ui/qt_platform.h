@@ -1,6 +1,7 @@
 // The desktop side of the calculator's platform interface.
 #pragma once
 
+#include <QPointer>
 #include <memory>
 
 #include "engine/platform.h"
@@ -10,6 +11,7 @@ class QWidget;
 namespace velmor {
 
 class MainWindow;
+class AboutDialog;
 
 class QtPlatform : public Platform {
 public:
@@ -38,6 +40,7 @@ public:
 
 private:
     MainWindow* window_ = nullptr;
+    QPointer<AboutDialog> about_;  // only while the About dialog is open
 };
 
 }  // namespace velmor

@@ -2,25 +2,43 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include "app/ui/about_dialog.h"
 #include "app/ui/main_window.h"
 #include "app/ui/qt_platform.h"
+#include "app/ui/registry.h"
 
 namespace velmor {
 
-void QtPlatform::showAboutDialog() {}
-void QtPlatform::closeAboutDialog() {}
-
-std::optional<std::uintptr_t> QtPlatform::regOpenKey(std::uint32_t, const std::string&, std::uint32_t) {
-    return std::nullopt;
+void QtPlatform::showAboutDialog() {
+    if (!window_) return;
+    if (!about_) about_ = new AboutDialog(*window_);
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
 }
 
-RegValue QtPlatform::regQueryValue(std::uintptr_t, const std::string&, std::uint32_t) {
-    RegValue v;
-    v.status = 2;
-    return v;
+void QtPlatform::closeAboutDialog() {
+    if (about_) {
+        about_->hide();
+        about_->deleteLater();  // its own key may still be running this
+        about_ = nullptr;
+    }
+    if (!window_) return;
+    window_->refresh();
+    window_->raise();
+    window_->activateWindow();
 }
 
-void QtPlatform::regCloseKey(std::uintptr_t) {}
+std::optional<std::uintptr_t> QtPlatform::regOpenKey(std::uint32_t root, const std::string& path,
+                                                     std::uint32_t access) {
+    return registry::openKey(root, path, access);
+}
+
+RegValue QtPlatform::regQueryValue(std::uintptr_t key, const std::string& name, std::uint32_t bufferSize) {
+    return registry::queryValue(key, name, bufferSize);
+}
+
+void QtPlatform::regCloseKey(std::uintptr_t key) { registry::closeKey(key); }
 
 bool QtPlatform::fileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
 

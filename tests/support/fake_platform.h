@@ -52,6 +52,7 @@ public:
     void regCloseKey(std::uintptr_t) override { ++closedKeys; }
     bool fileExists(const std::string& path) override { return files.count(path) != 0; }
     bool startProgram(const std::string& path) override {
+        if (!startSucceeds) return false;
         started.push_back(path);
         return true;
     }
@@ -70,6 +71,7 @@ public:
     int closedKeys = 0;
     std::set<std::string> files;
     std::vector<std::string> started;
+    bool startSucceeds = true;  // false: every program start fails
 };
 
 }  // namespace velmor::testing

@@ -1,0 +1,157 @@
+#include "app/ui/about_dialog.h"
+
+#include <QCloseEvent>
+#include <QWindow>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/ui/main_window.h"
+#include "app/ui/pictures.h"
+#include "help/about.h"
+
+namespace velmor {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kClientWidth = 5730;
+constexpr int kClientHeight = 3555;
+
+enum class Piece { Icon, Label, BlackLabel, Button, Line };
+
+// The dialog's design, in twips. Lines give their start and their length.
+struct PieceSpec {
+    const char* name;
+    Piece kind;
+    int left, top, width, height;
+    const char* text;
+    QColor colour = {};
+};
+
+const PieceSpec kPieces[] = {
+    {"cmdOK", Piece::Button, 4245, 2625, 1260, 345, "OK"},
+    {"picIcon", Piece::Icon, 240, 240, 540, 540, ""},
+    {"cmdSysInfo", Piece::Button, 4260, 3075, 1245, 345, "&System Info..."},
+    {"lblDescription", Piece::BlackLabel, 1050, 1125, 3885, 1170, "App Description"},
+    {"lblDisclaimer", Piece::BlackLabel, 255, 2625, 3870, 825, "Warning: ..."},
+    {"lblTitle", Piece::BlackLabel, 1050, 240, 3885, 480, "Application Title"},
+    {"lblVersion", Piece::Label, 1050, 780, 3885, 225, "Version"},
+    // The etched separator: a grey line with a white one of width 2 just below.
+    {"Line1_1", Piece::Line, 90, 2445, 5654 - 90, kTwipsPerPixel, "", QColor(128, 128, 128)},
+    {"Line1_0", Piece::Line, 105, 2460, 5654 - 105, 2 * kTwipsPerPixel, "", QColor(255, 255, 255)},
+};
+
+QRect pixels(const PieceSpec& s) {
+    return {s.left / kTwipsPerPixel, s.top / kTwipsPerPixel, s.width / kTwipsPerPixel,
+            s.height / kTwipsPerPixel};
+}
+
+// A picture box sized to its 32 x 32 icon inside a sunken border; it takes the
+// focus by Tab like the keys.
+QWidget* createIcon(QWidget* parent) {
+    auto* box = new QLabel(parent);
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setLineWidth(2);
+    box->setPixmap(calculatorIcon().pixmap(32, 32));
+    box->setAlignment(Qt::AlignCenter);
+    box->setFocusPolicy(Qt::TabFocus);
+    return box;
+}
+
+QWidget* createLabel(const PieceSpec& s, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(s.text), parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    if (s.kind == Piece::BlackLabel) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+QWidget* createLine(const PieceSpec& s, QWidget* parent) {
+    auto* line = new QWidget(parent);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, s.colour);
+    line->setPalette(palette);
+    return line;
+}
+
+QWidget* createPiece(const PieceSpec& s, QWidget* parent) {
+    switch (s.kind) {
+    case Piece::Icon: return createIcon(parent);
+    case Piece::Button: return new QPushButton(QString::fromUtf8(s.text), parent);
+    case Piece::Line: return createLine(s, parent);
+    case Piece::Label:
+    case Piece::BlackLabel: return createLabel(s, parent);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+AboutDialog::AboutDialog(MainWindow& window)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      window_(window) {
+    // No parent widget: the main window is disabled while the dialog is open,
+    // and disabling a parent disables its child windows too. Being transient
+    // for the main window keeps the dialog above it and lets closing the main
+    // window still end the program.
+    winId();
+    if (window.windowHandle()) windowHandle()->setTransientParent(window.windowHandle());
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Calculator"));
+    setWindowIcon(calculatorIcon());
+    setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+    buildControls();
+    loadTexts();
+}
+
+void AboutDialog::buildControls() {
+    QWidget* previous = nullptr;
+    for (const PieceSpec& s : kPieces) {
+        QWidget* w = createPiece(s, this);
+        w->setObjectName(QString::fromUtf8(s.name));
+        w->setGeometry(pixels(s));
+        // The table lists the pieces in tab order.
+        if (previous && w->focusPolicy() != Qt::NoFocus) setTabOrder(previous, w);
+        if (w->focusPolicy() != Qt::NoFocus) previous = w;
+    }
+    auto* ok = findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    auto* sysInfo = findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &AboutDialog::closeDialog);
+    connect(sysInfo, &QPushButton::clicked, this, &AboutDialog::startSystemInfo);
+    ok->setFocus(Qt::OtherFocusReason);
+}
+
+void AboutDialog::loadTexts() {
+    const AboutTexts texts = aboutTexts();
+    setWindowTitle(QString::fromStdString(texts.caption));
+    findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(QString::fromStdString(texts.version));
+    findChild<QLabel*>(QStringLiteral("lblTitle"))->setText(QString::fromStdString(texts.title));
+    findChild<QLabel*>(QStringLiteral("lblDescription"))->setText(QString::fromStdString(texts.description));
+}
+
+void AboutDialog::closeDialog() {
+    closeAbout(window_.calculator().form());
+    window_.refresh();
+}
+
+void AboutDialog::startSystemInfo() {
+    startSysInfo(window_.calculator().form().platform);
+    window_.refresh();
+}
+
+void AboutDialog::reject() { closeDialog(); }
+
+void AboutDialog::closeEvent(QCloseEvent* event) {
+    // The calculator unloads the dialog itself; the window system's close is not needed.
+    event->ignore();
+    closeDialog();
+}
+
+}  // namespace velmor

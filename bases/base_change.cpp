@@ -1,0 +1,100 @@
+#include <array>
+
+#include "bases/base_keys.h"
+#include "bases/procedures.h"
+#include "bases/radix.h"
+#include "engine/errors.h"
+#include "engine/form.h"
+#include "engine/numtext.h"
+
+namespace velmor {
+namespace {
+
+constexpr Ctl kUnitButtons[] = {Ctl::optDeg, Ctl::optRad, Ctl::optGrad};
+
+void enableKeysFor(Form& form, int base) {
+    Enables(form, base != kBin, base == kHex);
+    if (base == kOct) {
+        form.control(cmdNo(8)).enabled = false;
+        form.control(cmdNo(9)).enabled = false;
+    }
+}
+
+// Leaves the display holding the decimal value of the old base's numeral.
+void toDecimal(Form& form, int oldBase) {
+    if (oldBase == kHex) Hexdeci(form, form.display());
+    if (oldBase == kOct) Octdeci(form);
+    if (oldBase == kBin) binDec(form, form.display());
+}
+
+// Writes the decimal display in the new base.
+void fromDecimal(Form& form, int newBase) {
+    if (newBase == kDec) return;
+    const double value = leadingNumber(form.display());
+    if (newBase == kHex) form.display() = radix::hexText(value);
+    if (newBase == kOct) form.display() = radix::octalText(value);
+    if (newBase == kBin) decbin(form, value);
+}
+
+// An empty display has nothing to convert and stays empty in every base.
+void convertDisplay(Form& form, int oldBase, int newBase) {
+    if (oldBase == newBase || isBlank(form.display())) return;
+    toDecimal(form, oldBase);
+    fromDecimal(form, newBase);
+}
+
+Ctl selectedUnitButton(const Form& form) {
+    for (Ctl button : {Ctl::optRad, Ctl::optGrad, Ctl::optDeg})
+        if (form.isSelected(button)) return button;
+    return Ctl::optDeg;
+}
+
+void labelUnitButtons(Form& form, const std::array<const char*, 3>& captions) {
+    for (int i = 0; i < 3; ++i) form.control(kUnitButtons[i]).text = captions[i];
+}
+
+// Outside decimal the unit buttons choose a word size, starting at Dword; back in
+// decimal the angle unit chosen before leaving decimal returns.
+void relabelUnitButtons(Form& form, int newBase) {
+    if (newBase == kDec) {
+        labelUnitButtons(form, {"Deg", "Rad", "Grad"});
+        form.selectOption(form.bases.decimalAngleUnit);
+        form.bases.typedLimit = kDecimalTypedLimit;
+    } else {
+        form.selectOption(Ctl::optDeg);
+        labelUnitButtons(form, {"Dword", "Word", "Byte"});
+        form.bases.typedLimit = kNewBaseTypedLimit;
+    }
+}
+
+void applyBaseChange(Form& form) {
+    const int oldBase = baseIndexOf(form.bases.baseMode);
+    const int newBase = form.selectedBase();
+    if (oldBase == kDec) form.bases.decimalAngleUnit = selectedUnitButton(form);
+    enableKeysFor(form, newBase);
+    convertDisplay(form, oldBase, newBase);
+    form.bases.baseMode = baseModeOf(newBase);
+    relabelUnitButtons(form, newBase);
+    runClick(form, selectedUnitButton(form));
+}
+
+}  // namespace
+
+// A change that fails (overflow, or a display that is no numeral of the old
+// base) tells the error and puts back every control and base setting, so the
+// old base stays selected with its display, keys, captions and word size. The
+// click has already selected the new option, so the old one is selected again.
+void changeBase(Form& form, const Press&) {
+    const auto controlsBefore = form.controls;
+    const BasesState basesBefore = form.bases;
+    try {
+        applyBaseChange(form);
+    } catch (const CalcError& error) {
+        form.controls = controlsBefore;
+        form.bases = basesBefore;
+        form.selectOption(option1(baseIndexOf(basesBefore.baseMode)));
+        form.platform.messageBox(errorNumberText(error.code), MsgIcon::None);
+    }
+}
+
+}  // namespace velmor

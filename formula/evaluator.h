@@ -1,0 +1,36 @@
+// Evaluation of a user-defined formula: numbers, parentheses, unary signs and
+// the operator captions, with the usual precedence (postfix "x^2", "x^3", "1/x";
+// then "x^y", right-associative; then "*", "/", "Mod"; then "+", "-").
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "formula/tokens.h"
+
+namespace velmor {
+
+enum class Outcome {
+    Value,         // computed: `value` holds it
+    Unchanged,     // a single number (or nothing): no operation to compute
+    Invalid,       // malformed: dangling operator, empty operand, unbalanced parentheses
+    DivideByZero,
+    Overflow,
+};
+
+struct Evaluation {
+    Outcome outcome;
+    double value = 0;
+};
+
+// Evaluates tokens that hold numbers only (variables already bound to values).
+Evaluation evaluateTokens(const Tokens& bound);
+
+// Tokenizes the formula as typed, binds the values of its variables and evaluates it.
+Evaluation evaluateFormula(std::string_view formula, const VariableValues& values);
+
+// What the display shows for an outcome other than Unchanged: the value in the
+// standard number-to-text conversion, or the failure's text.
+std::string outcomeText(const Evaluation& evaluation);
+
+}  // namespace velmor

@@ -1,0 +1,143 @@
+#include "formula/formula_cycle.h"
+
+#include <cctype>
+
+#include "engine/errors.h"
+#include "engine/form.h"
+#include "engine/numtext.h"
+#include "formula/evaluator.h"
+#include "formula/tokens.h"
+
+namespace velmor {
+namespace {
+
+constexpr const char* kResultMark = "Result =";
+constexpr const char* kResultDue = "1";  // prompt box text between an evaluation and "New"
+constexpr const char* kNewCaption = "New";
+constexpr const char* kOkCaption = "OK";
+
+ControlState& promptBox(Form& form) { return form.control(Ctl::txtformu); }
+
+// The letter of the open prompt ("A =" ... "F ="), or 0 when none is open.
+char openPrompt(Form& form) {
+    const std::string& text = promptBox(form).text;
+    if (text.size() == 3 && text[0] >= 'A' && text[0] <= 'F' && text.substr(1) == " =") return text[0];
+    return 0;
+}
+
+VariableValues answeredValues(const FormulaState& f) {
+    VariableValues values;
+    for (const char letter : f.answered) {
+        const int slot = variableSlot(letter);
+        values[static_cast<size_t>(slot)] = letter == 'F' ? numberText(f.valueF) : f.values[static_cast<size_t>(slot)];
+    }
+    return values;
+}
+
+void capture(Form& form) {
+    FormulaState& f = form.formula;
+    f.captured = form.display();
+    f.formulaText = f.captured;
+    f.answered.clear();
+    f.formulaCaptured = 1;
+}
+
+// Takes the display as the value of the prompt's letter. F must be a number;
+// when it is not, this throws and the prompt stays open for another try.
+void takeValue(Form& form, char letter) {
+    FormulaState& f = form.formula;
+    if (letter == 'F') f.valueF = strictNumber(form.display());
+    else f.values[static_cast<size_t>(variableSlot(letter))] = form.display();
+    f.answered += letter;
+    f.formulaWork = substitutedText(tokenizeFormula(f.captured), answeredValues(f));
+    f.formulaText = f.formulaWork;
+}
+
+// The first letter of the formula, in alphabetical order, still without a value.
+char nextLetter(const FormulaState& f) {
+    for (const char letter : variablesIn(tokenizeFormula(f.captured)))
+        if (f.answered.find(letter) == std::string::npos) return letter;
+    return 0;
+}
+
+// Digits of the formula's first number, kept in the work box as the running value's text.
+std::string firstNumberDigits(const std::string& formula) {
+    for (const Token& t : tokenizeFormula(formula).list) {
+        if (t.kind != TokenKind::Number) continue;
+        std::string digits;
+        for (const char c : t.text)
+            if (std::isdigit(static_cast<unsigned char>(c))) digits += c;
+        return digits;
+    }
+    return {};
+}
+
+// Shows the substituted formula, then its value. True when a result is shown.
+bool evaluate(Form& form) {
+    FormulaState& f = form.formula;
+    promptBox(form).visible = false;
+    promptBox(form).text = kResultDue;
+    f.formulaCaptured = 0;
+    form.display() = f.formulaText;
+    form.control(Ctl::Text2).text.clear();
+    const Evaluation result = evaluateFormula(f.captured, answeredValues(f));
+    if (result.outcome == Outcome::Unchanged) return true;
+    form.display() = outcomeText(result);
+    if (result.outcome != Outcome::Value) return false;
+    form.control(Ctl::Text2).text = firstNumberDigits(f.formulaText);
+    return true;
+}
+
+void markResult(Form& form) {
+    if (promptBox(form).text != kResultDue || isBlank(form.display())) return;
+    form.display() = std::string(kResultMark) + " " + form.display();
+    form.control(Ctl::cmdOK).text = kNewCaption;
+}
+
+}  // namespace
+
+void sendFormula(Form& form) {
+    if (form.display().find(kResultMark) != std::string::npos) {
+        form.display().clear();
+        return;
+    }
+    FormulaState& f = form.formula;
+    if (f.formulaCaptured != 1) capture(form);
+    promptBox(form).visible = true;
+    if (const char letter = openPrompt(form)) {
+        try {
+            takeValue(form, letter);
+        } catch (const CalcError&) {
+            return;  // not a number at "F =": the prompt stays open
+        }
+    } else {
+        f.formulaWork = f.formulaText;
+    }
+    if (const char letter = nextLetter(f)) {
+        form.display().clear();
+        promptBox(form).text = std::string(1, letter) + " =";
+        return;
+    }
+    if (evaluate(form)) markResult(form);
+}
+
+void pressOkOrNew(Form& form) {
+    // The caption is the only record that a result is on show.
+    if (form.control(Ctl::cmdOK).text == kNewCaption) resetFormula(form);
+    else sendFormula(form);
+}
+
+void resetFormula(Form& form) {
+    FormulaState& f = form.formula;
+    promptBox(form).text.clear();
+    form.control(Ctl::Text2).text.clear();
+    form.display().clear();
+    f.formulaCaptured = 0;
+    f.formulaWork.clear();
+    f.formulaText.clear();
+    f.captured.clear();
+    f.answered.clear();
+    form.control(Ctl::cmdOK).text = kOkCaption;
+}
+
+}  // namespace velmor

@@ -1,0 +1,35 @@
+#include "formula/formula_entry.h"
+
+#include "bases/procedures.h"
+#include "engine/errors.h"
+#include "engine/form.h"
+
+namespace velmor {
+namespace {
+
+// Formulas are typed in decimal; choosing Dec runs the base change as a click
+// on its option would, and does nothing when Dec is already chosen.
+bool selectDecimal(Form& form) {
+    const Ctl dec = option1(kDec);
+    if (form.isSelected(dec)) return true;
+    form.selectOption(dec);
+    try {
+        runClick(form, dec);
+    } catch (const CalcError&) {
+        return false;
+    }
+    // A display the base change cannot convert puts the old base back; formula entry stays off.
+    return form.isSelected(dec);
+}
+
+}  // namespace
+
+void startFormulaEntry(Form& form) {
+    if (!selectDecimal(form)) return;
+    // Every digit and every letter A to F is usable in a formula, whatever the base allowed.
+    Enables(form, true, true);
+    form.formula.formulaMode = 1;
+    form.control(Ctl::cmdOK).enabled = true;
+}
+
+}  // namespace velmor

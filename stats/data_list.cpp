@@ -1,0 +1,72 @@
+#include "stats/data_list.h"
+
+#include <algorithm>
+#include <array>
+
+#include "engine/entry.h"
+#include "engine/errors.h"
+#include "engine/form.h"
+#include "engine/numtext.h"
+#include "stats/error_box.h"
+#include "stats/review.h"
+
+namespace velmor {
+namespace {
+
+// The keys that only work while statistics is open, in the order "Stat"
+// enables them and "C" disables them.
+constexpr std::array<Ctl, 10> kStatisticsGroup = {
+    Ctl::cmdSigmax, Ctl::cmdSigmaX2, Ctl::cmdSigmax3, Ctl::cmdStdDev, Ctl::cmdClear,
+    Ctl::cmdData,   Ctl::cmdstdN,    Ctl::cmdXbar,    Ctl::cmdSigmas, Ctl::cmdStdNext,
+};
+
+void setGroupEnabled(Form& form, bool enabled) {
+    for (Ctl key : kStatisticsGroup) form.control(key).enabled = enabled;
+}
+
+size_t storedCount(const Form& form) {
+    return std::min(static_cast<size_t>(form.stats.statCount), static_cast<size_t>(kHistorySlots));
+}
+
+}  // namespace
+
+std::span<const double> enteredValues(const Form& form) {
+    return std::span<const double>(form.stats.statData.data(), storedCount(form));
+}
+
+void openStatistics(Form& form, const Press&) {
+    setGroupEnabled(form, true);
+    form.engine.nextIndex = 0;
+}
+
+void enterValue(Form& form, const Press&) {
+    if (storedCount(form) >= kHistorySlots) {
+        form.platform.messageBox(kListFullMessage, MsgIcon::Information);
+        return;
+    }
+    double value = 0;
+    try {
+        value = leadingNumber(form.display());
+    } catch (const CalcError& error) {
+        // A number beyond the double range cannot be stored: refuse it and say why.
+        showErrorBox(form, error.code);
+        return;
+    }
+    form.stats.statData[storedCount(form)] = value;
+    form.engine.newEntry = true;  // the value stays on show; the next digit starts a new one
+    form.stats.statCount += 1;
+    form.engine.nextIndex += 1;
+}
+
+void reviewValues(Form& form, const Press&) { reviewNext(form, form.stats.statData); }
+
+void showCount(Form& form, const Press&) { showResult(form, numberText(form.stats.statCount)); }
+
+void clearStatistics(Form& form, const Press&) {
+    std::fill(form.stats.statData.begin(), form.stats.statData.end(), 0.0);
+    form.stats.statCount = 0;
+    setGroupEnabled(form, false);
+    form.engine.nextIndex = 0;
+}
+
+}  // namespace velmor

@@ -1,0 +1,25 @@
+// The statistics data list: opening and closing statistics, entering values,
+// reviewing them and counting them.
+#pragma once
+
+#include <span>
+
+#include "engine/actions.h"
+
+namespace velmor {
+
+struct Form;
+
+// The values entered so far, in entry order.
+std::span<const double> enteredValues(const Form& form);
+
+// The message shown when a value would not fit in the list.
+inline constexpr const char* kListFullMessage = "The list is full: it holds 201 values";
+
+void openStatistics(Form& form, const Press& press);   // "Stat"
+void enterValue(Form& form, const Press& press);       // "Dat"
+void reviewValues(Form& form, const Press& press);     // "Next"
+void showCount(Form& form, const Press& press);        // "n"
+void clearStatistics(Form& form, const Press& press);  // "C"
+
+}  // namespace velmor

@@ -1,0 +1,15 @@
+#include "stats/error_box.h"
+
+#include "engine/form.h"
+
+namespace velmor {
+
+std::string numberedErrorText(ErrCode code) {
+    return std::to_string(static_cast<int>(code)) + "   " + errorDescription(code);
+}
+
+void showErrorBox(Form& form, ErrCode code) {
+    form.platform.messageBox(numberedErrorText(code), MsgIcon::None);
+}
+
+}  // namespace velmor

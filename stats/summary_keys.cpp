@@ -1,0 +1,81 @@
+#include "stats/summary_keys.h"
+
+#include "engine/entry.h"
+#include "engine/errors.h"
+#include "engine/form.h"
+#include "engine/numtext.h"
+#include "stats/data_list.h"
+#include "stats/error_box.h"
+#include "stats/stat_math.h"
+
+namespace velmor {
+namespace {
+
+constexpr const char* kOverflowText = "Error :overflow";
+constexpr const char* kEnterSomeData = "Enter Some Data";
+constexpr const char* kEnterSomeValues = "Please enter some values";
+
+bool listIsEmpty(const Form& form) { return enteredValues(form).empty(); }
+
+double powerOfSumKey(Ctl key) {
+    if (key == Ctl::cmdSigmaX2) return 2.0;
+    if (key == Ctl::cmdSigmax3) return 3.0;
+    return 1.0;
+}
+
+// With values present, a mean or deviation that leaves the double range shows
+// the same overflow text as the sums; the "enter data" messages are kept for
+// an empty list, where they are true.
+void showOverflow(Form& form) { showResult(form, kOverflowText); }
+
+}  // namespace
+
+void showSum(Form& form, const Press& press) {
+    if (listIsEmpty(form)) return showResult(form, "");
+    try {
+        showResult(form, numberText(sumOfPowers(enteredValues(form), powerOfSumKey(press.control))));
+    } catch (const CalcError&) {
+        showOverflow(form);
+    }
+}
+
+void showMean(Form& form, const Press&) {
+    if (listIsEmpty(form)) return form.platform.messageBox(kEnterSomeData, MsgIcon::Information);
+    try {
+        showResult(form, numberText(meanOf(enteredValues(form))));
+    } catch (const CalcError& error) {
+        if (error.code == ErrCode::Overflow) return showOverflow(form);
+        showErrorBox(form, error.code);
+    }
+}
+
+void showPopulationStdDev(Form& form, const Press&) {
+    if (listIsEmpty(form)) return form.platform.messageBox(kEnterSomeData, MsgIcon::Information);
+    try {
+        showResult(form, numberText(populationStdDev(enteredValues(form))));
+    } catch (const CalcError& error) {
+        if (error.code == ErrCode::Overflow) return showOverflow(form);
+        showErrorBox(form, error.code);
+    }
+}
+
+void showSampleStdDev(Form& form, const Press&) {
+    if (listIsEmpty(form)) return form.platform.messageBox(kEnterSomeValues, MsgIcon::Information);
+    try {
+        showResult(form, numberText(sampleStdDev(enteredValues(form))));
+    } catch (const CalcError& error) {
+        if (error.code == ErrCode::Overflow) return showOverflow(form);
+        // A single value has no sample deviation.
+        showResult(form, "Error");
+    }
+}
+
+void showNaturalSum(Form& form, const Press& press) {
+    try {
+        showResult(form, numberText(naturalSum(press.index, leadingNumber(form.display()))));
+    } catch (const CalcError&) {
+        showOverflow(form);
+    }
+}
+
+}  // namespace velmor

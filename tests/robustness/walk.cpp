@@ -1,0 +1,158 @@
+#include "robustness/walk.h"
+
+#include <chrono>
+#include <cmath>
+
+#include "engine/numtext.h"
+
+namespace velmor::walk {
+namespace {
+
+// Texts a user might paste on purpose or by accident.
+const std::vector<std::string>& hostileTexts() {
+    static const std::vector<std::string> texts = {
+        "", "1E400", "-1E400", "-1E-400", "1E-400", "&HFFFFFFFFFFFF", "&O777777777777", "&HFFFFFFFF",
+        "NaN", "Infinity", "-Infinity", "1.#INF", "1.#QNAN", "12abc", "FF", "1234ABCD", "37777777777",
+        "11111111111111111111111111111111", "Result = 19", "A+B*C", "(A-B)/0", "Ax^2+B1/x",
+        "line one\nline two", "\t\r\x01\x7f", std::string("\xff\xfe\x80", 3), "1,234.5", " 1 2 ",
+        "9.99999999999999E+307", "-2147483648", "4294967296", "0.0000001", "170", "171", "1000",
+        "-0", "Error :overflow", "2.5", "-1", "0.5", "90", "100"};
+    return texts;
+}
+
+constexpr std::array<Menu, 8> kMenus = {Menu::copy, Menu::paste, Menu::delete_, Menu::General,
+                                        Menu::Superscientific, Menu::StandardDeviation,
+                                        Menu::Helptopics, Menu::what};
+
+bool contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
+
+}  // namespace
+
+std::string describe(const Action& a) {
+    const auto name = [&] { return qualifiedName(static_cast<Ctl>(a.target)); };
+    switch (a.kind) {
+        case Kind::Click: return "click " + name();
+        case Kind::Type: return "type code " + std::to_string(a.code) + " on " + name();
+        case Kind::RightPress: return "rightclick " + name();
+        case Kind::RightMove: return "move " + name() + " right";
+        case Kind::Menu: return "menu " + std::string(spec(static_cast<Menu>(a.target)).name);
+        case Kind::Paste: return "paste of " + std::to_string(a.text.size()) + " bytes: " + a.text.substr(0, 40);
+        case Kind::Edit: return "edit display to " + a.text.substr(0, 40);
+        case Kind::HelpKey: return "key F1 on " + name();
+    }
+    return "?";
+}
+
+Action randomAction(std::mt19937_64& rng) {
+    const auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<std::uint64_t>(n)); };
+    Action a{Kind::Click, 0, 0, {}};
+    const int roll = pick(100);
+    a.target = pick(kControlCount);
+    if (roll < 55) return a;
+    if (roll < 75) {
+        a.kind = Kind::Type;
+        a.code = pick(3) == 0 ? pick(32) : 32 + pick(96);
+        return a;
+    }
+    if (roll < 79) { a.kind = Kind::RightPress; return a; }
+    if (roll < 81) { a.kind = Kind::RightMove; return a; }
+    if (roll < 83) { a.kind = Kind::HelpKey; return a; }
+    if (roll < 89) {
+        a.kind = Kind::Menu;
+        a.target = static_cast<int>(kMenus[static_cast<size_t>(pick(static_cast<int>(kMenus.size())))]);
+        return a;
+    }
+    if (roll < 97) {
+        a.kind = Kind::Paste;
+        const int which = pick(static_cast<int>(hostileTexts().size()) + 1);
+        a.text = which < static_cast<int>(hostileTexts().size()) ? hostileTexts()[static_cast<size_t>(which)]
+                                                                 : std::string(1 << 20, static_cast<char>('0' + pick(10)));
+        return a;
+    }
+    a.kind = Kind::Edit;
+    a.text = hostileTexts()[static_cast<size_t>(pick(static_cast<int>(hostileTexts().size())))];
+    return a;
+}
+
+Session::Session() = default;
+
+std::optional<std::string> Session::step(const Action& a) {
+    const auto started = std::chrono::steady_clock::now();
+    const Ctl target = static_cast<Ctl>(a.target);
+    switch (a.kind) {
+        case Kind::Click: calc_.click(target); break;
+        case Kind::Type: calc_.keyPress(focus_, a.code); break;
+        case Kind::RightPress: calc_.mousePress(target, kRightButton); break;
+        case Kind::RightMove: calc_.mouseMove(target, kRightButton); break;
+        case Kind::HelpKey: calc_.helpKey(target); break;
+        case Kind::Menu: calc_.menu(static_cast<Menu>(a.target)); break;
+        case Kind::Paste:
+            platform_.clipboard = a.text;
+            calc_.menu(Menu::paste);
+            break;
+        case Kind::Edit: calc_.displayEdited(a.text); break;
+    }
+    // The platform would deliver the queued F1 to the control that took the focus.
+    while (platform_.queuedHelpKeys > 0) {
+        --platform_.queuedHelpKeys;
+        if (platform_.focus) calc_.helpKey(*platform_.focus);
+    }
+    if (platform_.focus) focus_ = *platform_.focus;
+    const auto elapsed = std::chrono::steady_clock::now() - started;
+    if (elapsed > std::chrono::milliseconds(50))
+        return "took " + std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()) + " ms";
+    return checkInvariants();
+}
+
+std::optional<std::string> Session::checkInvariants() const {
+    const Form& f = calc_.form();
+    const std::string& d = f.display();
+    // The calculator's own error text for a division by zero is the one allowed "inf".
+    std::string shown = d.size() < 200 ? d : std::string();
+    if (const auto at = shown.find("error :positive infinity"); at != std::string::npos) shown.erase(at, 24);
+    if (contains(shown, "inf") || contains(shown, "nan") || contains(shown, "e+"))
+        return "display shows \"" + d + "\"";
+    if (!std::isfinite(f.engine.memoryValue)) return "memory is not finite";
+    if (!(f.engine.nextIndex >= 0)) return "nextIndex is negative";
+    if (!(f.stats.statCount >= 0 && f.stats.statCount <= kHistorySlots)) return "statistics count out of range";
+    for (int i = static_cast<int>(f.stats.statCount); i < kHistorySlots; ++i)
+        if (f.stats.statData[static_cast<size_t>(i)] != 0) return "statistics list written beyond its count";
+    int bases = 0, units = 0;
+    for (int i = 0; i < 4; ++i) bases += f.isSelected(option1(i));
+    for (Ctl u : {Ctl::optDeg, Ctl::optRad, Ctl::optGrad}) units += f.isSelected(u);
+    if (bases != 1 || units != 1) return "not exactly one base and one unit selected";
+    const int base = f.selectedBase();
+    for (int i = 2; i <= 9; ++i) {
+        const bool allowed = base == kHex || base == kDec || (base == kOct && i < 8);
+        if (!allowed && f.control(cmdNo(i)).enabled) return "digit " + std::to_string(i) + " enabled in this base";
+    }
+    if (base != kHex && base != kDec)
+        for (int i = 0; i < 6; ++i)
+            if (f.control(cmdhex(i)).enabled) return "letter key enabled outside Hex";
+    const bool open = f.control(Ctl::cmdData).enabled;
+    for (Ctl c : {Ctl::cmdStdNext, Ctl::cmdstdN, Ctl::cmdSigmax, Ctl::cmdSigmaX2, Ctl::cmdSigmax3,
+                  Ctl::cmdXbar, Ctl::cmdSigmas, Ctl::cmdStdDev, Ctl::cmdClear})
+        if (f.control(c).enabled != open) return "statistics keys enabled apart";
+    return std::nullopt;
+}
+
+std::optional<std::string> replay(const std::vector<Action>& actions) {
+    Session session;
+    for (const Action& a : actions)
+        if (auto broken = session.step(a)) return broken;
+    return std::nullopt;
+}
+
+std::vector<Action> shorten(std::vector<Action> actions) {
+    for (size_t chunk = actions.size() / 2; chunk >= 1; chunk /= 2) {
+        for (size_t start = 0; start + chunk <= actions.size();) {
+            std::vector<Action> fewer(actions.begin(), actions.begin() + static_cast<long>(start));
+            fewer.insert(fewer.end(), actions.begin() + static_cast<long>(start + chunk), actions.end());
+            if (replay(fewer)) actions = std::move(fewer);
+            else start += chunk;
+        }
+    }
+    return actions;
+}
+
+}  // namespace velmor::walk

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "support/keys.h"
+
+namespace velmor {
+namespace {
+
+using testing::Harness;
+using Keys = std::vector<std::string>;
+
+constexpr const char* kCompleted = "Number's completed";
+
+// What each "Next" press showed: the display, or the message box it raised.
+std::vector<std::string> reviewPresses(Harness& h, int presses) {
+    std::vector<std::string> seen;
+    for (int i = 0; i < presses; ++i) {
+        const size_t boxes = h.platform.boxes.size();
+        h.press({"cmdStdNext"});
+        seen.push_back(h.platform.boxes.size() > boxes ? "box " + h.platform.boxes.back().text : h.display());
+    }
+    return seen;
+}
+
+struct ReviewCase {
+    const char* name;
+    Keys before;
+    int presses;
+    std::vector<std::string> seen;
+};
+
+TEST(StatsReview, OneValuePerPress) {
+    const std::string done = std::string("box ") + kCompleted;
+    const ReviewCase cases[] = {
+        {"three values", {"cmdStat", "1", "cmdData", "2", "cmdData", "3", "cmdData"}, 5,
+         {"1", "2", "3", done, "1"}},
+        {"second Stat restarts the count",
+         {"cmdStat", "1", "cmdData", "2", "cmdData", "3", "cmdData", "cmdStat", "4", "cmdData"}, 3,
+         {"1", done, "1"}},
+        {"nothing recorded still shows slot 0", {"cmdStat"}, 3, {"0", done, "0"}},
+        {"C empties the slots a review shows", {"cmdStat", "5", "cmdData", "cmdClear", "cmdStat"}, 2, {"0", done}},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.press(c.before);
+        EXPECT_EQ(reviewPresses(h, c.presses), c.seen) << c.name;
+    }
+}
+
+TEST(StatsReview, SharedCursorDuringAReview) {
+    const std::string done = std::string("box ") + kCompleted;
+    Harness h;
+    h.press({"cmdStat", "1", "cmdData", "2", "cmdData", "3", "cmdData", "4", "cmdData"});
+    EXPECT_EQ(reviewPresses(h, 1), std::vector<std::string>{"1"});
+    h.press({"9", "cmdData"});  // advances the cursor: slot 1 is skipped
+    EXPECT_EQ(reviewPresses(h, 1), std::vector<std::string>{"3"});
+    h.press({"CE"});  // back to slot 0 of the same review
+    EXPECT_EQ(reviewPresses(h, 1), std::vector<std::string>{"1"});
+    h.press({"cmdStat"});  // so does "Stat"
+    EXPECT_EQ(reviewPresses(h, 5), (std::vector<std::string>{"1", "2", "3", "4", done}));
+    EXPECT_EQ(h.form().stats.reviewMode, 0);
+}
+
+TEST(StatsReview, ClearDoesNotEndARunningReview) {
+    Harness h;
+    h.press({"cmdStat", "1", "cmdData", "2", "cmdData", "cmdStdNext", "cmdClear"});
+    EXPECT_FALSE(h.form().control(Ctl::cmdStdNext).enabled);
+    EXPECT_EQ(h.form().stats.reviewMode, 1);
+    EXPECT_EQ(h.form().stats.reviewCount, 2);
+    EXPECT_EQ(h.form().engine.nextIndex, 0);
+}
+
+TEST(StatsReview, CursorPastTheLastSlotEndsTheReview) {
+    Harness h;
+    h.press({"cmdStat"});
+    for (int i = 1; i <= 201; ++i) {
+        h.calc.displayEdited(std::to_string(i));
+        h.press({"cmdData"});
+    }
+    h.form().engine.nextIndex = 250;  // as many operator keys would leave it
+    const auto seen = reviewPresses(h, 202);
+    EXPECT_EQ(seen[0], "1");
+    EXPECT_EQ(seen[200], "201");
+    EXPECT_EQ(seen[201], std::string("box ") + kCompleted);
+    EXPECT_EQ(h.form().stats.reviewMode, 0);
+
+    h.press({"cmdStdNext"});  // a new review
+    h.form().engine.nextIndex = 1e6;
+    EXPECT_EQ(reviewPresses(h, 1), std::vector<std::string>{std::string("box ") + kCompleted});
+}
+
+TEST(StatsReview, EnableGroupFollowsStatAndClear) {
+    const Ctl group[] = {Ctl::cmdSigmax, Ctl::cmdSigmaX2, Ctl::cmdSigmax3, Ctl::cmdStdDev, Ctl::cmdClear,
+                         Ctl::cmdData,   Ctl::cmdstdN,    Ctl::cmdXbar,    Ctl::cmdSigmas, Ctl::cmdStdNext};
+    Harness h;
+    for (Ctl c : group) EXPECT_FALSE(h.form().control(c).enabled) << qualifiedName(c);
+    h.press({"cmdStat"});
+    for (Ctl c : group) EXPECT_TRUE(h.form().control(c).enabled) << qualifiedName(c);
+    h.press({"cmdClear"});
+    for (Ctl c : group) EXPECT_FALSE(h.form().control(c).enabled) << qualifiedName(c);
+    for (Ctl c : {Ctl::cmdStat, cmdsigx(0), cmdsigx(1), cmdsigx(2)})
+        EXPECT_TRUE(h.form().control(c).enabled) << qualifiedName(c);
+    h.press({"cmdData", "cmdstdN"});  // disabled keys do nothing
+    EXPECT_EQ(h.form().stats.statCount, 0);
+    EXPECT_EQ(h.display(), "");
+}
+
+TEST(StatsReview, ValueWithoutNumberTextDoesNotStopTheReview) {
+    Harness h;
+    h.press({"cmdStat"});
+    h.form().stats.statData[1] = std::numeric_limits<double>::infinity();
+    h.form().engine.nextIndex = 3;
+    EXPECT_EQ(reviewPresses(h, 3), (std::vector<std::string>{"0", "Error :overflow", "0"}));
+}
+
+}  // namespace
+}  // namespace velmor
