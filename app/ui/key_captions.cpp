@@ -19,6 +19,16 @@ constexpr qreal kStep = 0.5;
 // Hinting makes small sizes a little wider than proportional; this keeps them inside.
 constexpr qreal kHintingMargin = 0.04;
 
+// No glyph of the window's fonts is wider than this many ems.
+constexpr qreal kWidestGlyphEm = 1.25;
+
+// Most captions are a digit or two: they fit whatever their glyphs, so they need
+// no measurement, and no font engine is loaded for them before the first frame.
+bool surelyFits(const QString& caption, const QFont& font, int width, int dpi) {
+    const qreal emPixels = font.pointSizeF() * dpi / 72.0;
+    return caption.size() * emPixels * kWidestGlyphEm <= width;
+}
+
 }  // namespace
 
 // The caption is measured once, in the designed font that the other keys load
@@ -36,8 +46,10 @@ void setFittedCaption(QAbstractButton* button, const QString& caption, const QFo
     button->setText(caption);
     // Option buttons carry their indicator beside the text; only push keys are fitted.
     if (qobject_cast<QRadioButton*>(button)) return;
+    const int width = button->width() - 2 * kButtonEdge;
     QFont font = designedFont;
-    font.setPointSizeF(fittedPointSize(caption, designedFont, button->width() - 2 * kButtonEdge));
+    if (!surelyFits(caption, designedFont, width, button->logicalDpiY()))
+        font.setPointSizeF(fittedPointSize(caption, designedFont, width));
     if (button->font() != font) button->setFont(font);
 }
 
