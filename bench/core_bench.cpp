@@ -23,8 +23,19 @@ struct Bench {
     std::string& display() { return calc.form().display(); }
 };
 
+// A benchmark of a key that does not yet compute its result would time nothing
+// useful: check the result once and report an error instead of a number.
+bool checkResult(benchmark::State& state, Bench& b, std::initializer_list<Ctl> keys, bool ok(const std::string&)) {
+    b.press(keys);
+    if (ok(b.display())) return true;
+    state.SkipWithError(("unexpected display \"" + b.display() + "\"").c_str());
+    return false;
+}
+
 void digitKey(benchmark::State& state) {
     Bench b;
+    b.display() = "12";
+    if (!checkResult(state, b, {velmor::cmdNo(7)}, [](const std::string& d) { return d == "127"; })) return;
     for (auto _ : state) {
         b.display() = "12";
         b.press({velmor::cmdNo(7)});
@@ -37,6 +48,9 @@ BENCHMARK(digitKey);
 void operatorChain(benchmark::State& state) {
     Bench b;
     const Ctl plus = velmor::cmdop(velmor::kOpAdd);
+    if (!checkResult(state, b, {Ctl::CMCE, velmor::cmdNo(1), velmor::cmdNo(2), plus, velmor::cmdNo(7), Ctl::cmdeq},
+                     [](const std::string& d) { return d == "19"; }))
+        return;
     for (auto _ : state) {
         b.press({Ctl::CMCE, velmor::cmdNo(1), velmor::cmdNo(2), plus, velmor::cmdNo(7), Ctl::cmdeq});
         benchmark::DoNotOptimize(b.display());
@@ -46,6 +60,9 @@ BENCHMARK(operatorChain);
 
 void sineKey(benchmark::State& state) {
     Bench b;
+    b.display() = "30";
+    if (!checkResult(state, b, {Ctl::Command10}, [](const std::string& d) { return d.rfind("0.5", 0) == 0; }))
+        return;
     for (auto _ : state) {
         b.display() = "30";
         b.press({Ctl::Command10});
@@ -57,6 +74,10 @@ BENCHMARK(sineKey);
 // Decimal 255 to hexadecimal and back: two base changes.
 void baseChangeRoundTrip(benchmark::State& state) {
     Bench b;
+    b.display() = "255";
+    if (!checkResult(state, b, {velmor::option1(velmor::kHex)}, [](const std::string& d) { return d == "FF"; }))
+        return;
+    b.press({velmor::option1(velmor::kDec)});
     for (auto _ : state) {
         b.display() = "255";
         b.press({velmor::option1(velmor::kHex), velmor::option1(velmor::kDec)});
@@ -73,6 +94,9 @@ void statisticsResult(benchmark::State& state) {
         b.display() = std::to_string(i * 3);
         b.press({Ctl::cmdData});
     }
+    // Three times the sample deviation of 1..10, 3.02765...
+    if (!checkResult(state, b, {Ctl::cmdStdDev}, [](const std::string& d) { return d.rfind("9.08", 0) == 0; }))
+        return;
     for (auto _ : state) {
         b.press({Ctl::cmdStdDev});
         benchmark::DoNotOptimize(b.display());
