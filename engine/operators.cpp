@@ -1,10 +1,81 @@
 #include "engine/operators.h"
 
+#include "engine/controls.h"
+#include "engine/equals.h"
+#include "engine/errors.h"
+#include "engine/failure_display.h"
 #include "engine/form.h"
+#include "engine/history.h"
+#include "engine/numtext.h"
+#include "engine/one_operand.h"
+#include "engine/operand.h"
+#include "engine/pending.h"
 
 namespace velmor {
+namespace {
 
-void registerOperatorActions(ActionTable&) {}
-void registerMemoryActions(ActionTable&) {}
+// The pending operation each two-operand key of the array sets.
+const char* binaryOperationOfKey(int opIndex) {
+    switch (opIndex) {
+    case kOpPower: return "x^y";
+    case kOpMul: return "*";
+    case kOpDiv: return "/";
+    case kOpSub: return "-";
+    case kOpAdd: return "+";
+    case kOpMod: return "Mod";
+    default: return "";
+    }
+}
+
+// While a formula is typed the keys write their captions instead of computing.
+void typeCaption(Form& form, const Press& press) {
+    const bool empty = form.display().empty();
+    try {
+        const double operand = leadingNumber(form.display());
+        recordOperand(form, operand);
+        if (!empty) form.engine.accumulator = operand;
+    } catch (const CalcError&) {
+        // A formula that starts with a number beyond the range has no operand to record.
+    }
+    if (empty) return;
+    form.engine.newEntry = true;
+    form.display() += form.control(press.control).text;
+}
+
+// The keys record the operand they find, but compute nothing on hexadecimal text.
+void refuseHexOperand(Form& form) {
+    try {
+        recordOperand(form, readDisplay(form, Reading::Leading));
+    } catch (const CalcError&) {
+        // Text that is no hexadecimal numeral has no operand to record.
+    }
+    refuseInHex(form);
+}
+
+void operatorKey(Form& form, const Press& press) {
+    if (form.formula.formulaMode == 1) return typeCaption(form, press);
+    if (form.display().empty()) return recordOperand(form, 0);
+    if (hexSelected(form)) return refuseHexOperand(form);
+    double operand = 0;
+    try {
+        operand = readDisplay(form, Reading::Leading);
+    } catch (const CalcError&) {
+        return;  // an unreadable display (beyond the range, not a numeral) changes nothing
+    }
+    recordOperand(form, operand);
+    if (isOneOperandKey(press.index)) applyOneOperandKey(form, press.index);
+    else beginBinaryOperation(form, binaryOperationOfKey(press.index));
+}
+
+void appendToDisplay(Form& form, const char* text) { form.display() += text; }
+
+}  // namespace
+
+void registerOperatorActions(ActionTable& table) {
+    table.onClickArray(cmdop(0), 9, operatorKey);
+    table.onClick(Ctl::cmdeq, equalsKey);
+    table.onClick(Ctl::cmdrB, [](Form& form, const Press&) { appendToDisplay(form, "("); });
+    table.onClick(Ctl::cmdLB, [](Form& form, const Press&) { appendToDisplay(form, ")"); });
+}
 
 }  // namespace velmor

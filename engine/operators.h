@@ -1,4 +1,4 @@
-// Operator keys, equals, parentheses, memory keys and pi.
+// Operator keys, equals and parentheses; memory keys and pi.
 #pragma once
 
 #include "engine/actions.h"

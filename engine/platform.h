@@ -42,6 +42,9 @@ public:
     virtual void showPopupTopic(int topic, Ctl control) = 0;
     virtual void openHelpViewer(const std::string& path, int topic) = 0;
     virtual std::string programFolder() = 0;
+    // The platform's context-help mode: the next click on a control asks for its
+    // pop-up topic instead of pressing it.
+    virtual void enterWhatsThisMode() {}
 
     // About dialog.
     virtual void showAboutDialog() = 0;

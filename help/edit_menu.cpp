@@ -20,6 +20,7 @@ void pasteIntoDisplay(Form& form) {
         return;
     }
     form.display() = *text;
+    form.engine.operandSincePending = true;  // a pasted number is an operand like a typed one
 }
 
 void deleteDisplay(Form& form) { form.display().clear(); }

@@ -5,7 +5,12 @@
 namespace velmor {
 
 void whatIsThis(Form& form, Ctl control, int buttons) {
-    if (buttons != 2) return;
+    constexpr int kRightButtonOnly = 2;
+    if (buttons != kRightButtonOnly) return;
+    showWhatIsThis(form, control);
+}
+
+void showWhatIsThis(Form& form, Ctl control) {
     form.platform.setFocus(control);
     form.platform.popupWhatsThisMenu();
     form.platform.queueHelpKey();
@@ -18,8 +23,9 @@ void contextHelp(Form& form, Ctl control) {
 
 void registerHelpActions(ActionTable& table) {
     table.onMenu(Menu::Helptopics, [](Form& form) {
-        form.platform.openHelpViewer(form.platform.programFolder() + "/calculator.hlp", 1);
+        form.platform.openHelpViewer(form.platform.programFolder() + "/" + kHelpFileName, 1);
     });
+    table.onMenu(Menu::WhatsThisMode, [](Form& form) { form.platform.enterWhatsThisMode(); });
 }
 
 }  // namespace velmor

@@ -1,4 +1,4 @@
-// "What is this?" help, help topics and the About dialog.
+// "What is this?" help, help topics and the platform's context-help mode.
 #pragma once
 
 #include "engine/actions.h"
@@ -7,12 +7,19 @@ namespace velmor {
 
 struct Form;
 
+// The help file, in the program's folder; the pop-up topics and the help viewer share it.
+inline constexpr const char* kHelpFileName = "calculator.hlp";
+
 void registerHelpActions(ActionTable& table);
 
-// Right-button handling shared by every control that offers "What is this?":
-// focus, the one-item pop-up menu, then a queued F1.
+// The right-button help shared by the controls that offer "What is this?": nothing
+// unless `buttons` is exactly the right button, else showWhatIsThis.
 void whatIsThis(Form& form, Ctl control, int buttons);
-// F1 on the focused control: its pop-up topic.
+// The steps themselves: focus to the control, the one-item pop-up menu (its
+// answer does not matter), then an F1 queued for the control once the menu is gone.
+void showWhatIsThis(Form& form, Ctl control);
+// F1 on the focused control, or a click on it in context-help mode: its pop-up
+// topic, if it has a help number.
 void contextHelp(Form& form, Ctl control);
 
 }  // namespace velmor

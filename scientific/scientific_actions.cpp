@@ -1,9 +1,17 @@
 #include "scientific/scientific_actions.h"
 
-#include "engine/form.h"
+#include "scientific/key_support.h"
 
 namespace velmor {
 
-void registerScientificActions(ActionTable&) {}
+void registerScientificActions(ActionTable& table) {
+    registerCircleKeys(table);
+    registerExtendedKeys(table);
+    registerLogarithmKeys(table);
+    registerTwoOperandKeys(table);
+    registerFactorialKey(table);
+    registerRoundAndPercentKeys(table);
+    registerRandomKey(table);
+}
 
 }  // namespace velmor

@@ -72,6 +72,9 @@ void Calculator::helpKey(Ctl focused) {
     contextHelp(form_, focused);
 }
 
-void Calculator::displayEdited(const std::string& text) { form_.display() = text; }
+void Calculator::displayEdited(const std::string& text) {
+    form_.display() = text;
+    form_.engine.operandSincePending = true;
+}
 
 }  // namespace velmor

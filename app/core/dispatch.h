@@ -12,9 +12,14 @@ enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 
 // Maps a typed character to a key action; true when a row matched.
 bool dispatchKey(Form& form, int keyAscii);
+// Whether characters typed while `control` has the focus go to dispatchKey (the
+// work text boxes keep theirs to themselves).
+bool routesKeys(Ctl control);
 // Routes a mouse-button press or a mouse move of a control to its help.
 void routeMousePress(Form& form, Ctl control, int button);
 void routeMouseMove(Form& form, Ctl control, int buttons);
+// A click on `control` in the platform's context-help mode: its pop-up topic.
+void routeWhatsThisClick(Form& form, Ctl control);
 
 void registerViewMenu(ActionTable& table);
 

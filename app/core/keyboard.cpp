@@ -30,7 +30,7 @@ bool holds(const Form& form, When when) {
 void digit(Form& form, char c) { runClick(form, cmdNo(c - '0')); }
 
 // The letter keys append only for a real press, so the keyboard writes the
-// letter itself; "B" runs the key first, as the original layout of the table has it.
+// letter itself around running the key ("B" runs the key first, then writes).
 void letter(Form& form, char c) {
     const Ctl key = cmdhex(c - 'A');
     if (c == 'B') {
@@ -51,7 +51,7 @@ void point(Form& form, char) {
     if (form.display().find('.') == std::string::npos) form.display() += '.';
 }
 
-constexpr std::array<KeyRow, 12> kRows = {{
+constexpr std::array<KeyRow, 11> kRows = {{
     {'0', '1', When::Always, digit},
     {'2', '7', When::NotBin, digit},
     {'8', '9', When::DecOrHex, digit},
@@ -63,16 +63,19 @@ constexpr std::array<KeyRow, 12> kRows = {{
     {'.', '.', When::Always, point},
     {'=', '=', When::Always, [](Form& f, char) { runClick(f, Ctl::cmdeq); }},
     {'\b', '\b', When::Always, [](Form& f, char) { runClick(f, Ctl::Command2); }},
-    {'\0', '\0', When::Always, nullptr},
 }};
 
 }  // namespace
+
+bool routesKeys(Ctl control) {
+    return control != Ctl::Text2 && control != Ctl::txtformu && spec(control).kind != Kind::Frame;
+}
 
 bool dispatchKey(Form& form, int keyAscii) {
     if (keyAscii <= 0 || keyAscii > 127) return false;
     const char c = static_cast<char>(keyAscii);
     for (const KeyRow& row : kRows) {
-        if (!row.run || c < row.first || c > row.last) continue;
+        if (c < row.first || c > row.last) continue;
         if (!holds(form, row.when)) continue;
         row.run(form, c);
         return true;

@@ -1,4 +1,6 @@
 // Mouse routing: which controls open "What is this?" help, and how.
+#include <array>
+
 #include "app/core/dispatch.h"
 #include "engine/form.h"
 #include "help/help_actions.h"
@@ -6,34 +8,77 @@
 namespace velmor {
 namespace {
 
-// The option buttons take the help topic of the role they have at the time of the press.
-void setRunTimeHelpId(Form& form, Ctl control, int button) {
-    int& id = form.help.helpId[toInt(control)];
-    if (isMember(control, "Option1")) {
-        if (button == kRightButton) id = 13 + arrayIndex(control);
-        return;
-    }
-    const bool dec = form.isSelected(option1(kDec));
-    if (control == Ctl::optDeg) id = dec ? 20 : 17;
-    if (control == Ctl::optRad) id = dec ? 21 : 18;
-    if (control == Ctl::optGrad) id = dec ? 22 : 19;
+using PressHandler = void (*)(Form&, Ctl, int);
+
+// Most keys hand every press to the shared "What is this?" procedure.
+void helpOnRightButton(Form& form, Ctl control, int button) { whatIsThis(form, control, button); }
+
+// The memory keys do the "What is this?" steps in their own handler, with themselves as the key.
+void memoryKeyPress(Form& form, Ctl key, int button) {
+    if (button == kRightButton) showWhatIsThis(form, key);
+}
+
+// "Deg", "Rad" and "Grad" double as "Dword", "Word" and "Byte" outside decimal,
+// so each press first picks the topic of the role the button has right now.
+void pickAngleOptionTopic(Form& form, Ctl option) {
+    constexpr std::array<Ctl, 3> kButtons = {Ctl::optDeg, Ctl::optRad, Ctl::optGrad};
+    constexpr int kWordSizeTopic = 17, kAngleUnitTopic = 20;
+    const bool decimal = form.isSelected(option1(kDec));
+    for (int i = 0; i < 3; ++i)
+        if (kButtons[i] == option) form.help.helpId[toInt(option)] = (decimal ? kAngleUnitTopic : kWordSizeTopic) + i;
+}
+
+void pickBaseOptionTopic(Form& form, Ctl option) {
+    constexpr int kHexTopic = 13;
+    form.help.helpId[toInt(option)] = kHexTopic + arrayIndex(option);
+}
+
+void angleOptionPress(Form& form, Ctl option, int button) {
+    pickAngleOptionTopic(form, option);
+    whatIsThis(form, option, button);
+}
+
+void baseOptionPress(Form& form, Ctl option, int button) {
+    if (button == kRightButton) pickBaseOptionTopic(form, option);
+    whatIsThis(form, option, button);
+}
+
+// A left click on the display sends the focus to the 0 key, so typing goes to the keys.
+void displayPress(Form& form, Ctl display, int button) {
+    if (button == kLeftButton) form.platform.setFocus(cmdNo(0));
+    else whatIsThis(form, display, button);
+}
+
+// The function keys answer a mouse move instead (routeMouseMove); the "." key,
+// the work boxes and the frames have no mouse handler at all.
+PressHandler pressHandlerOf(Ctl control) {
+    if (control == Ctl::Command1 || control == Ctl::Text2 || control == Ctl::txtformu) return nullptr;
+    if (spec(control).kind == Kind::Frame || isMember(control, "cmdCont")) return nullptr;
+    if (control == Ctl::Text1) return displayPress;
+    if (control == Ctl::optDeg || control == Ctl::optRad || control == Ctl::optGrad) return angleOptionPress;
+    if (isMember(control, "Option1")) return baseOptionPress;
+    if (control == Ctl::Command3 || control == Ctl::Command4 || control == Ctl::Command5 || control == Ctl::Command6)
+        return memoryKeyPress;
+    return helpOnRightButton;
 }
 
 }  // namespace
 
 void routeMousePress(Form& form, Ctl control, int button) {
-    setRunTimeHelpId(form, control, button);
-    if (control == Ctl::Command1 || isMember(control, "cmdCont")) return;
-    if (spec(control).kind == Kind::Frame || control == Ctl::Text2 || control == Ctl::txtformu) return;
-    if (control == Ctl::Text1 && button == kLeftButton) {
-        form.platform.setFocus(cmdNo(0));
-        return;
-    }
-    whatIsThis(form, control, button);
+    if (const PressHandler handler = pressHandlerOf(control)) handler(form, control, button);
 }
 
 void routeMouseMove(Form& form, Ctl control, int buttons) {
     if (isMember(control, "cmdCont")) whatIsThis(form, control, buttons);
+}
+
+void routeWhatsThisClick(Form& form, Ctl control) {
+    // The click stands for a right-button press, so the option buttons pick the
+    // topic of their current role first.
+    const PressHandler handler = pressHandlerOf(control);
+    if (handler == angleOptionPress) pickAngleOptionTopic(form, control);
+    if (handler == baseOptionPress) pickBaseOptionTopic(form, control);
+    contextHelp(form, control);
 }
 
 }  // namespace velmor

@@ -1,6 +1,7 @@
 #include "app/ui/main_window.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWhatsThis>
 
 #include "app/ui/accessible_names.h"
 #include "app/ui/key_captions.h"
@@ -209,13 +211,14 @@ bool MainWindow::filterKey(Ctl control, QEvent* event) {
         }
         return false;
     }
-    if (key->key() == Qt::Key_F1) {
+    // F1 alone is context help; Shift+F1 belongs to the Help menu's "What's This?".
+    if (key->key() == Qt::Key_F1 && !(key->modifiers() & Qt::ShiftModifier)) {
         calc_.helpKey(control);
         refresh();
         return true;
     }
     const int code = keyAscii(key);
-    if (code == 0) return false;
+    if (code == 0 || !routesKeys(control)) return false;
     const bool handled = calc_.keyPress(control, code);
     refresh();
     if (control != Ctl::Text1) return false;
@@ -230,7 +233,12 @@ bool MainWindow::filterMouse(Ctl control, QEvent* event) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (!widgetFor(control)->isEnabled()) return true;
     if (event->type() == QEvent::MouseMove) {
-        calc_.mouseMove(control, buttonsCode(mouse->buttons()));
+        // A held button keeps sending moves to the pressed widget; the move belongs
+        // to the function key under the pointer.
+        const QWidget* under = QApplication::widgetAt(mouse->globalPosition().toPoint());
+        const auto target = under ? controlOf(under) : std::optional<Ctl>(control);
+        if (!target) return false;
+        calc_.mouseMove(*target, buttonsCode(mouse->buttons()));
         refresh();
         return false;
     }
@@ -241,8 +249,25 @@ bool MainWindow::filterMouse(Ctl control, QEvent* event) {
     return control == Ctl::Text1 && button == kLeftButton;
 }
 
+// A click in the platform's context-help mode asks the control for its topic;
+// only an enabled control with a help number answers.
+bool MainWindow::filterWhatsThis(Ctl control, QEvent* event) {
+    const bool helps = calc_.accepts(control) && calc_.form().help.helpId[toInt(control)] != 0;
+    event->setAccepted(helps);
+    if (event->type() == QEvent::WhatsThis && helps) {
+        QWhatsThis::leaveWhatsThisMode();
+        routeWhatsThisClick(calc_.form(), control);
+        refresh();
+    }
+    return true;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
+    if (type == QEvent::WhatsThis || type == QEvent::QueryWhatsThis) {
+        const auto control = controlOf(watched);
+        return control ? filterWhatsThis(*control, event) : QMainWindow::eventFilter(watched, event);
+    }
     const bool isKey = type == QEvent::KeyPress || type == QEvent::ShortcutOverride;
     const bool isMouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove;
     if (!isKey && !isMouse) return QMainWindow::eventFilter(watched, event);

@@ -35,6 +35,7 @@ private:
     void applySize();
     bool filterKey(Ctl control, QEvent* event);
     bool filterMouse(Ctl control, QEvent* event);
+    bool filterWhatsThis(Ctl control, QEvent* event);
 
     Calculator& calc_;
     std::array<QWidget*, kControlCount> widgets_{};

@@ -29,6 +29,7 @@ public:
     void showPopupTopic(int topic, Ctl control) override;
     void openHelpViewer(const std::string& path, int topic) override;
     std::string programFolder() override;
+    void enterWhatsThisMode() override;
     void showAboutDialog() override;
     void closeAboutDialog() override;
     std::optional<std::uintptr_t> regOpenKey(std::uint32_t root, const std::string& path,

@@ -1,23 +1,30 @@
-// "What is this?" help and the help viewer on the desktop.
+// "What is this?" help, the context-help mode and the help viewer on the desktop.
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QWhatsThis>
 
+#include "app/ui/help_viewer.h"
 #include "app/ui/main_window.h"
 #include "app/ui/qt_platform.h"
+#include "help/help_actions.h"
+#include "help/help_html.h"
 
 namespace velmor {
 
 void QtPlatform::popupWhatsThisMenu() {
     QMenu menu(window_);
-    menu.addAction(QStringLiteral("What is this?"));
+    menu.setObjectName(QStringLiteral("whatisthis"));
+    menu.addAction(QStringLiteral("What is this?"))->setObjectName(QStringLiteral("what"));
     menu.exec(QCursor::pos());
 }
 
+// The F1 goes to the control that now has the focus and is handled after the
+// current mouse handler has returned, like a key the user pressed.
 void QtPlatform::queueHelpKey() {
     QWidget* target = QApplication::focusWidget();
+    if (!target && window_) target = window_->focusWidget();
     if (!target) target = window_;
     if (!target) return;
     QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
@@ -26,11 +33,20 @@ void QtPlatform::queueHelpKey() {
 
 void QtPlatform::showPopupTopic(int topic, Ctl control) {
     QWidget* w = window_ ? window_->widgetFor(control) : nullptr;
-    const QPoint at = w ? w->mapToGlobal(w->rect().center()) : QCursor::pos();
-    QWhatsThis::showText(at, QStringLiteral("Help topic %1").arg(topic), w);
+    const QPoint at = w && w->isVisible() ? w->mapToGlobal(w->rect().center()) : QCursor::pos();
+    const std::string html = popupHtml(programFolder() + "/" + kHelpFileName, topic);
+    QWhatsThis::showText(at, QString::fromStdString(html), w);
 }
 
-void QtPlatform::openHelpViewer(const std::string&, int) {}
+void QtPlatform::enterWhatsThisMode() { QWhatsThis::enterWhatsThisMode(); }
+
+// The viewer is made on first use, so start-up does not pay for it.
+void QtPlatform::openHelpViewer(const std::string& path, int topic) {
+    if (!window_) return;
+    auto* viewer = window_->findChild<HelpViewer*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!viewer) viewer = new HelpViewer(window_);
+    viewer->showTopic(path, TopicKind::Contents, topic);
+}
 
 std::string QtPlatform::programFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
 

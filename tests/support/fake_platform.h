@@ -30,6 +30,7 @@ public:
     void showPopupTopic(int topic, Ctl) override { topics.push_back(topic); }
     void openHelpViewer(const std::string& path, int topic) override { viewer.push_back({path, topic}); }
     std::string programFolder() override { return "/opt/velmor"; }
+    void enterWhatsThisMode() override { ++whatsThisModes; }
     void showAboutDialog() override { ++aboutShown; }
     void closeAboutDialog() override { ++aboutClosed; }
     std::optional<std::uintptr_t> regOpenKey(std::uint32_t, const std::string& path, std::uint32_t) override {
@@ -62,6 +63,7 @@ public:
     std::optional<Ctl> focus;
     int popupMenus = 0;
     int queuedHelpKeys = 0;
+    int whatsThisModes = 0;
     std::vector<int> topics;
     std::vector<std::pair<std::string, int>> viewer;
     int aboutShown = 0;

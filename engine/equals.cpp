@@ -1,0 +1,26 @@
+#include "engine/equals.h"
+
+#include "engine/errors.h"
+#include "engine/failure_display.h"
+#include "engine/form.h"
+#include "engine/numtext.h"
+#include "engine/operand.h"
+#include "engine/pending.h"
+
+namespace velmor {
+
+void equalsKey(Form& form, const Press&) {
+    if (hexSelected(form) && !form.engine.pendingOp.empty()) {
+        form.engine.pendingOp.clear();
+        form.engine.operandSincePending = false;
+        return refuseInHex(form);
+    }
+    if (completePendingOperation(form) == Outcome::Failed) return;
+    try {
+        form.control(Ctl::Text2).text = numberText(form.engine.accumulator);
+    } catch (const CalcError&) {
+        // The running value is always finite; should it not be, Text2 keeps its text.
+    }
+}
+
+}  // namespace velmor

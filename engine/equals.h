@@ -1,0 +1,10 @@
+// The "=" key: completes the pending operation and copies the running value to `Text2`.
+#pragma once
+
+#include "engine/actions.h"
+
+namespace velmor {
+
+void equalsKey(Form& form, const Press& press);
+
+}  // namespace velmor

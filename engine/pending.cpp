@@ -1,0 +1,85 @@
+#include "engine/pending.h"
+
+#include <array>
+
+#include "engine/arithmetic.h"
+#include "engine/entry.h"
+#include "engine/failure_display.h"
+#include "engine/form.h"
+#include "engine/operand.h"
+#include "scientific/combinatorics.h"
+
+namespace velmor {
+namespace {
+
+struct BinaryOperation {
+    std::string_view name;
+    Reading secondOperand;    // how the display is read as the right operand
+    FailureTexts failures;
+    bool emptiesDisplay;      // the display is cleared to take the second operand
+    double (*apply)(double left, double right);
+};
+
+// An empty second operand reads as 0 for the operations that read the leading
+// number, and is a silent type mismatch for the ones that need a whole number.
+constexpr std::array<BinaryOperation, 9> kOperations{{
+    {"+", Reading::Leading, FailureTexts::DivisionAndOverflow, false, checkedSum},
+    {"-", Reading::Strict, FailureTexts::DivisionAndOverflow, false, checkedDifference},
+    {"*", Reading::Strict, FailureTexts::DivisionAndOverflow, false, checkedProduct},
+    {"/", Reading::Leading, FailureTexts::DivisionAndOverflow, true, checkedQuotient},
+    {"Mod", Reading::Leading, FailureTexts::DivisionAndOverflow, false, integerRemainder},
+    {"x^y", Reading::Strict, FailureTexts::OverflowOnly, true, checkedPower},
+    {"nsqrt", Reading::Leading, FailureTexts::DivisionAndOverflow, true, math::nthRoot},
+    {"ncr", Reading::Leading, FailureTexts::DivisionAndOverflow, true, math::combinations},
+    {"npr", Reading::Leading, FailureTexts::DivisionAndOverflow, true, math::permutations},
+}};
+
+const BinaryOperation* findOperation(std::string_view name) {
+    for (const BinaryOperation& op : kOperations)
+        if (op.name == name) return &op;
+    return nullptr;
+}
+
+Outcome apply(Form& form, const BinaryOperation& op) {
+    try {
+        const double right = readDisplay(form, op.secondOperand);
+        showResult(form, resultText(form, op.apply(form.engine.accumulator, right)));
+        // The running value is what the display shows (15 digits, or a 32-bit numeral).
+        form.engine.accumulator = readDisplay(form, Reading::Leading);
+        return Outcome::Completed;
+    } catch (const CalcError& error) {
+        showFailure(form, error.code, op.failures);
+        return Outcome::Failed;
+    }
+}
+
+}  // namespace
+
+Outcome completePendingOperation(Form& form) {
+    const BinaryOperation* op = findOperation(form.engine.pendingOp);
+    form.engine.pendingOp.clear();
+    form.engine.operandSincePending = false;
+    return op ? apply(form, *op) : Outcome::NothingPending;
+}
+
+void beginBinaryOperation(Form& form, std::string_view name) {
+    const BinaryOperation* op = findOperation(name);
+    if (!op) return;
+    EngineState& engine = form.engine;
+    if (!engine.pendingOp.empty() && engine.operandSincePending &&
+        completePendingOperation(form) == Outcome::Failed)
+        return;
+    try {
+        const double running = readDisplay(form, Reading::Leading);
+        const std::string shown = op->emptiesDisplay ? std::string() : resultText(form, running);
+        engine.accumulator = running;
+        form.display() = shown;
+        engine.pendingOp = op->name;
+    } catch (const CalcError&) {
+        // A display that is no number of the base starts nothing.
+    }
+    engine.newEntry = true;
+    engine.operandSincePending = false;
+}
+
+}  // namespace velmor

@@ -1,0 +1,32 @@
+// The 21 keys of the function group: reciprocal, inverse and hyperbolic functions.
+#include "engine/entry.h"
+#include "engine/errors.h"
+#include "engine/form.h"
+#include "engine/numtext.h"
+#include "scientific/extended_math.h"
+#include "scientific/key_support.h"
+
+namespace velmor {
+namespace {
+
+// Poles and arguments outside the domain are written into the display; an
+// overflow, of the result or of reading the display, is reported in a message
+// box and leaves the display as it was.
+void extendedKey(Form& form, const Press& press) {
+    try {
+        const double v = leadingNumber(form.display());
+        showNumber(form, math::extendedFunction(press.index, v, selectedUnit(form)));
+    } catch (const CalcError& error) {
+        if (error.code == ErrCode::DivByZero) showResult(form, kDivideByZeroText);
+        else if (error.code == ErrCode::InvalidCall) showResult(form, kInvalidInputText);
+        else form.platform.messageBox(errorNumberText(error.code), MsgIcon::None);
+    }
+}
+
+}  // namespace
+
+void registerExtendedKeys(ActionTable& table) {
+    table.onClickArray(cmdCont(0), math::kExtendedFunctionCount, extendedKey);
+}
+
+}  // namespace velmor

@@ -1,0 +1,32 @@
+// "n!": the factorial, or Gamma(v + 1) for a value that is not whole.
+#include "engine/entry.h"
+#include "engine/errors.h"
+#include "engine/form.h"
+#include "engine/numtext.h"
+#include "scientific/combinatorics.h"
+#include "scientific/key_support.h"
+
+namespace velmor {
+namespace {
+
+// Past the double range (171 and above, or a display too large to read) the
+// key apologises in a message box and empties the display once it is closed.
+void factorialKey(Form& form, const Press&) {
+    try {
+        const double v = leadingNumber(form.display());
+        if (v < 0) {
+            showResult(form, kFactorialInvalidText);
+            return;
+        }
+        showResult(form, numberText(math::factorial(v)));
+    } catch (const CalcError&) {
+        form.platform.messageBox(kUnsupportedValueText, MsgIcon::None);
+        showResult(form, "");
+    }
+}
+
+}  // namespace
+
+void registerFactorialKey(ActionTable& table) { table.onClick(Ctl::Command12, factorialKey); }
+
+}  // namespace velmor

@@ -1,0 +1,39 @@
+// "Ran": the next random number, driven by the displayed value.
+#include <algorithm>
+#include <cfloat>
+#include <charconv>
+
+#include "engine/entry.h"
+#include "engine/errors.h"
+#include "engine/form.h"
+#include "engine/numtext.h"
+#include "scientific/key_support.h"
+#include "scientific/random_generator.h"
+
+namespace velmor {
+namespace {
+
+// A single-precision value carries 7 significant digits; the standard layout
+// of the display is kept.
+std::string singleText(float value) {
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 6);
+    double rounded = 0;
+    std::from_chars(buffer, written.ptr, rounded);
+    return numberText(rounded);
+}
+
+// The display must be a number as a whole; otherwise it stays as it is. Values
+// beyond the single range count by their sign only.
+void randomKey(Form& form, const Press&) {
+    const std::optional<double> v = strictDisplayValue(form);
+    if (!v) return;
+    const float argument = static_cast<float>(std::clamp(*v, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
+    showResult(form, singleText(math::nextRandom(form.sci.rndSeed, argument)));
+}
+
+}  // namespace
+
+void registerRandomKey(ActionTable& table) { table.onClick(Ctl::cmdRand, randomKey); }
+
+}  // namespace velmor

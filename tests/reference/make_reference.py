@@ -1,0 +1,379 @@
+#!/usr/bin/env python3
+"""Writes scientific.tsv: reference results of the scientific keys, computed
+with mpmath at 80 digits and written as the calculator writes numbers (15
+significant digits, exponent form below 1E-04 and from 1E+15 on).
+
+Columns: key, unit (deg, rad, grad), operand, second operand (only for the
+two-operand operations ncr, npr and nsqrt), expected display text. An expected
+text starting with "#" is the error number the two-operand computation raises.
+
+Run from anywhere: python3 tests/reference/make_reference.py
+"""
+
+import math
+import os
+import random
+from decimal import Decimal, Context, ROUND_HALF_EVEN
+from fractions import Fraction
+
+import mpmath
+from mpmath import mp, mpf
+
+mp.dps = 80
+
+DBL_MAX = mpf(1.7976931348623157e308)
+DBL_MIN = mpf(2.2250738585072014e-308)
+
+DIV0 = "Divide by zero error"
+INVALID = "Invalid : input"
+INFINITY = "Infinity"
+OVERFLOW_TEXT = "Error :overflow"
+FACT_INVALID = "Invalid: input "
+
+
+class Skip(Exception):
+    """A case whose outcome is not a display text (a message box, a value
+    outside the normal double range)."""
+
+
+def calc_text(x):
+    """The calculator's number-to-text form of the exact value x."""
+    x = mpf(x)
+    if x == 0:
+        return "0"
+    if abs(x) > DBL_MAX or abs(x) < DBL_MIN:
+        raise Skip()
+    d = Decimal(mpmath.nstr(x, 40, strip_zeros=False, min_fixed=1, max_fixed=0))
+    d = Context(prec=15, rounding=ROUND_HALF_EVEN).plus(d)
+    sign = "-" if d < 0 else ""
+    digits = "".join(str(c) for c in d.as_tuple().digits).rstrip("0") or "0"
+    exponent = d.adjusted()
+    if exponent < -4 or exponent >= 15:
+        mantissa = digits[0] + ("." + digits[1:] if len(digits) > 1 else "")
+        return f"{sign}{mantissa}E{'-' if exponent < 0 else '+'}{abs(exponent):02d}"
+    if exponent >= 0:
+        whole = digits[: exponent + 1].ljust(exponent + 1, "0")
+        frac = digits[exponent + 1:]
+        return sign + whole + ("." + frac if frac else "")
+    return sign + "0." + "0" * (-exponent - 1) + digits
+
+
+def input_text(v):
+    """A display text that reads back as exactly the double v."""
+    if v == int(v) and abs(v) < 1e15:
+        return str(int(v))
+    return repr(v).replace("e", "E")
+
+
+# ---- angles -------------------------------------------------------------
+
+TURN = {"deg": 360, "grad": 400}
+
+
+def reduced_turn(v, unit):
+    """The exact angle modulo a full turn, as a fraction of the unit."""
+    return Fraction(v) % TURN[unit]
+
+
+def radians(v, unit):
+    if unit == "rad":
+        return mpf(v)
+    r = reduced_turn(v, unit)
+    return mpf(r.numerator) / r.denominator * mp.pi / (TURN[unit] // 2)
+
+
+def cos_is_zero(v, unit):
+    return unit != "rad" and reduced_turn(v, unit) in (TURN[unit] / 4, 3 * TURN[unit] / 4)
+
+
+def sin_is_zero(v, unit):
+    if unit == "rad":
+        return v == 0
+    return reduced_turn(v, unit) in (0, TURN[unit] / 2)
+
+
+def in_unit(rad, unit):
+    if unit == "deg":
+        return rad * 180 / mp.pi
+    if unit == "grad":
+        return rad * 200 / mp.pi
+    return rad
+
+
+def f_sin(v, u):
+    return 0 if sin_is_zero(v, u) else mpmath.sin(radians(v, u))
+
+
+def f_cos(v, u):
+    return 0 if cos_is_zero(v, u) else mpmath.cos(radians(v, u))
+
+
+def f_tan(v, u):
+    if cos_is_zero(v, u):
+        return INFINITY
+    return 0 if sin_is_zero(v, u) else mpmath.tan(radians(v, u))
+
+
+def f_sec(v, u):
+    return DIV0 if cos_is_zero(v, u) else 1 / mpmath.cos(radians(v, u))
+
+
+def f_csc(v, u):
+    return DIV0 if sin_is_zero(v, u) else 1 / mpmath.sin(radians(v, u))
+
+
+def f_cot(v, u):
+    if sin_is_zero(v, u):
+        return DIV0
+    return 0 if cos_is_zero(v, u) else mpmath.cot(radians(v, u))
+
+
+def f_asin(v, u):
+    return INVALID if abs(v) > 1 else in_unit(mpmath.asin(v), u)
+
+
+def f_acos(v, u):
+    return INVALID if abs(v) > 1 else in_unit(mpmath.acos(v), u)
+
+
+def f_atan(v, u):
+    return in_unit(mpmath.atan(v), u)
+
+
+def f_asec(v, u):
+    return INVALID if abs(v) < 1 else in_unit(mpmath.acos(1 / mpf(v)), u)
+
+
+def f_acsc(v, u):
+    return INVALID if abs(v) < 1 else in_unit(mpmath.asin(1 / mpf(v)), u)
+
+
+def f_acot(v, u):
+    return in_unit(mp.pi / 2 - mpmath.atan(v), u)
+
+
+def f_csch(v, u):
+    return DIV0 if v == 0 else 1 / mpmath.sinh(v)
+
+
+def f_coth(v, u):
+    return DIV0 if v == 0 else mpmath.coth(v)
+
+
+def f_acosh(v, u):
+    return INVALID if v < 1 else mpmath.acosh(v)
+
+
+def f_atanh(v, u):
+    if v == 1:
+        return DIV0
+    return INVALID if abs(v) >= 1 else mpmath.atanh(v)
+
+
+def f_asech(v, u):
+    if v == 0:
+        return DIV0
+    return INVALID if v < 0 or v > 1 else mpmath.acosh(1 / mpf(v))
+
+
+def f_acsch(v, u):
+    return DIV0 if v == 0 else mpmath.asinh(1 / mpf(v))
+
+
+def f_acoth(v, u):
+    if v == 1:
+        return DIV0
+    return INVALID if abs(v) <= 1 else mpmath.atanh(1 / mpf(v))
+
+
+EXTENDED = [
+    f_sec, f_csc, f_cot, f_asin, f_acos, f_atan, f_asec, f_acsc, f_acot,
+    lambda v, u: mpmath.sinh(v), lambda v, u: mpmath.cosh(v), lambda v, u: mpmath.tanh(v),
+    lambda v, u: 1 / mpmath.cosh(v), f_csch, f_coth,
+    lambda v, u: mpmath.asinh(v), f_acosh, f_atanh, f_asech, f_acsch, f_acoth,
+]
+
+
+# ---- one-operand keys of the lower group ----------------------------------
+
+def f_ln(v, u):
+    return input_text(v) if v <= 0 else mpmath.log(v)
+
+
+def f_log(v, u):
+    return input_text(v) if v <= 0 else mpmath.log10(v)
+
+
+def f_exp(v, u):
+    r = mpmath.exp(v)
+    return OVERFLOW_TEXT if r > DBL_MAX else r
+
+
+def f_exp10(v, u):
+    r = mpmath.power(10, v)
+    return OVERFLOW_TEXT if r > DBL_MAX else r
+
+
+def f_sqrt(v, u):
+    return INVALID if v < 0 else mpmath.sqrt(v)
+
+
+def f_percent(v, u):
+    return mpf(v) / 100
+
+
+def f_round(v, u):
+    return mpf(round(Fraction(v)))  # Fraction rounds halves to even
+
+
+def f_factorial(v, u):
+    if v < 0:
+        return FACT_INVALID
+    if v == int(v):
+        if v > 170:
+            raise Skip()
+        return mpf(math.factorial(int(v)))
+    return mpmath.gamma(mpf(v) + 1)
+
+
+# ---- two-operand computations of "=" ------------------------------------
+
+def f_ncr(n, r):
+    if n < 0:
+        return "#6"
+    if r < 0 or r > n:
+        return "#11"
+    if n == int(n) and r == int(r):
+        return mpf(math.comb(int(n), int(r)))
+    return mpmath.binomial(n, r)
+
+
+def f_npr(n, r):
+    if n < 0:
+        return "#6" if n - r < 0 else 0
+    if n - r < 0:
+        return "#11"
+    if n == int(n) and r == int(r) and r >= 0:
+        return mpf(math.perm(int(n), int(r)))
+    return mpmath.gamma(mpf(n) + 1) / mpmath.gamma(mpf(n) - mpf(r) + 1)
+
+
+def f_nsqrt(x, n):
+    if n == 0:
+        return "#11"
+    if x < 0:
+        if n != int(n) or int(n) % 2 == 0:
+            return "#5"
+        return -mpmath.power(-mpf(x), 1 / mpf(n))
+    if x == 0:
+        return "#11" if n < 0 else 0
+    return mpmath.power(x, 1 / mpf(n))
+
+
+# ---- case lists ---------------------------------------------------------
+
+rng = random.Random(20261207)
+UNITS = ["deg", "rad", "grad"]
+
+
+def rand_values(count, low, high, digits=None):
+    out = []
+    for _ in range(count):
+        x = rng.uniform(low, high)
+        out.append(round(x, digits) if digits is not None else x)
+    return out
+
+
+def expected_text(result):
+    if isinstance(result, str):
+        return result
+    return calc_text(result)
+
+
+def add_cases(rows, key, unit, values, fn, second=None):
+    for v in values:
+        try:
+            if second is None:
+                text = expected_text(fn(v, unit))
+                rows.append((key, unit, input_text(v), "", text))
+            else:
+                text = expected_text(fn(v, second))
+                rows.append((key, unit, input_text(v), input_text(second), text))
+        except Skip:
+            pass
+
+
+def angle_inputs(unit):
+    if unit == "deg":
+        special = [0, 30, 45, 60, 90, 120, 135, 150, 180, 210, 270, 300, 330, 360, -30, -90, 750,
+                   -270, 89.9999, 1e15, 1e300, 0.001]
+    elif unit == "grad":
+        special = [0, 50, 100, 150, 200, 300, 400, -100, -50, 33.5, 1e12, 1e-7]
+    else:
+        special = [0, 1, -1, 90, 3.141592653589793, 1.5707963267948966, 1e22, 1e-8, 100000, 2.5]
+    return special + rand_values(8, -720, 720, 4) + rand_values(2, -1e6, 1e6)
+
+
+def build():
+    rows = []
+    for unit in UNITS:
+        values = angle_inputs(unit)
+        add_cases(rows, "Command10", unit, values, f_sin)
+        add_cases(rows, "Command9", unit, values, f_cos)
+        add_cases(rows, "Command8", unit, values, f_tan)
+        for i, fn in enumerate(EXTENDED[:3]):
+            add_cases(rows, f"cmdCont({i})", unit, values[:14], fn)
+        inverse_inputs = [0, 0.5, -0.5, 1, -1, 2, -2, 0.999999, 1.000001, 0.1, 10, 1e10, -1e-10] \
+            + rand_values(3, -3, 3, 5)
+        for i, fn in enumerate(EXTENDED[3:9], start=3):
+            add_cases(rows, f"cmdCont({i})", unit, inverse_inputs, fn)
+    hyperbolic_inputs = [0, 1, -1, 0.5, -0.5, 2, 0.999999999, 1.0000001, 1e-9, 30, -30, 700,
+                         1000, 20] + rand_values(2, -5, 5, 6)
+    for i, fn in enumerate(EXTENDED[9:], start=9):
+        add_cases(rows, f"cmdCont({i})", UNITS[i % 3], hyperbolic_inputs, fn)
+
+    positive = [1, 2, 10, 100, 1000, 0.5, 1e-300, 1e300, 7.389, 123456.789, 0, -5, 0.999999999999]
+    add_cases(rows, "cmdLn", "deg", positive + rand_values(3, 0, 50, 4), f_ln)
+    add_cases(rows, "Command11", "deg", positive + rand_values(3, 0, 50, 4), f_log)
+    powers = [0, 1, -1, 2, 0.5, -0.5, 10, 100, 709, 710, -700, 308, 308.3, 1e-10, 2.302585092994046]
+    add_cases(rows, "cmdea", "deg", powers + rand_values(3, -20, 20, 3), f_exp)
+    add_cases(rows, "cmd10x", "deg", powers + rand_values(3, -20, 20, 3), f_exp10)
+    add_cases(rows, "cmdsqrt", "deg", [0, 1, 2, 3, 4, 9, 0.25, 1e-300, 1e300, 2e-5, -4] + rand_values(3, 0, 1000, 3),
+              f_sqrt)
+    add_cases(rows, "cmdPercent", "deg", [0, 1, 50, -12.5, 1e-300, 1e300, 3.14159] + rand_values(2, -1000, 1000, 3),
+              f_percent)
+    add_cases(rows, "cmdRou", "deg", [2.5, 3.5, -2.5, 2.6, 2.4, 0.5, -0.4, 1e20, 123456.5] + rand_values(2, -1000, 1000, 2),
+              f_round)
+    add_cases(rows, "Command12", "deg", [0, 1, 5, 10, 20, 25, 100, 170, 3.5, 0.5, -1, -0.5, 1.5, 10.25, 170.5, 171.5, 60.1]
+              + rand_values(3, 0, 100, 2), f_factorial)
+
+    pairs_ncr = [(7, 3), (200, 2), (1000, 3), (1000, 500), (52, 5), (60, 30), (1030, 515), (1500, 700),
+                 (10, 0), (10, 10), (5.5, 2), (10.5, 3.5), (100.25, 50.75), (2000.5, 3), (3, 4), (3, -1), (-3, 2),
+                 (0, 0), (1e15, 1), (40, 20), (10000.5, 2.5), (3000.25, 100.5), (1e9 + 0.5, 3.75),
+                 (2500.5, 1249.75), (1e12 + 0.5, 1e12), (7.5, 7.25), (0.5, 0.25)]
+    for n, r in pairs_ncr:
+        add_cases(rows, "ncr", "deg", [n], f_ncr, second=r)
+    pairs_npr = [(7, 3), (200, 2), (170, 170), (171, 171), (1000, 100), (10, 0), (5.5, 2), (10.5, 3.5),
+                 (5, -2), (3, 4), (-3, 2), (-2, -5), (0, 0), (100, 50), (3000.5, 2.5),
+                 (1e6 + 0.5, 10.5), (5000.25, -3.5), (2.5, -0.5), (0.5, 0.25), (3, -400), (1e9, 15.5)]
+    for n, r in pairs_npr:
+        add_cases(rows, "npr", "deg", [n], f_npr, second=r)
+    pairs_root = [(27, 3), (8, 3), (-8, 3), (-27, -3), (16, 4), (2, 2), (2, 12), (1e300, 7), (10, 0.5),
+                  (-8, 2), (-8, 2.5), (0, 3), (5, 0), (1000000, 6), (7, 10)]
+    for x, n in pairs_root:
+        add_cases(rows, "nsqrt", "deg", [x], f_nsqrt, second=n)
+    return rows
+
+
+def main():
+    rows = build()
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "scientific.tsv")
+    with open(path, "w", encoding="utf-8") as out:
+        out.write("# key\tunit\toperand\tsecond\texpected (made by make_reference.py)\n")
+        for row in rows:
+            out.write("\t".join(row) + "\n")
+    print(f"{len(rows)} cases written to {path}")
+
+
+if __name__ == "__main__":
+    main()

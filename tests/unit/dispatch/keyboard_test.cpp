@@ -1,0 +1,104 @@
+// The keyboard dispatcher against a table of keys that only record their presses.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+#include "app/core/dispatch.h"
+#include "engine/form.h"
+#include "support/fake_platform.h"
+
+namespace velmor {
+namespace {
+
+std::vector<Press>& runs() {
+    static std::vector<Press> presses;
+    return presses;
+}
+
+ActionTable recordingTable() {
+    ActionTable table;
+    for (const ControlSpec& s : controlTable())
+        table.onClick(s.id, [](Form&, const Press& p) { runs().push_back(p); });
+    return table;
+}
+
+struct KeyCase {
+    int base;
+    char typed;
+    std::optional<Ctl> runs;   // the key whose click runs, if any
+    std::string displayAfter;  // from a display of "12"
+};
+
+class Keyboard : public ::testing::Test {
+protected:
+    void SetUp() override {
+        runs().clear();
+        form.actions = &table;
+    }
+    testing::FakePlatform platform;
+    ActionTable table = recordingTable();
+    Form form{platform};
+};
+
+TEST_F(Keyboard, MapsCharactersByBaseAsTheEnabledKeysDo) {
+    const KeyCase cases[] = {
+        {kDec, '0', cmdNo(0), "12"},      {kBin, '1', cmdNo(1), "12"},
+        {kBin, '2', std::nullopt, "12"},  {kOct, '7', cmdNo(7), "12"},
+        {kOct, '8', std::nullopt, "12"},  {kOct, '9', std::nullopt, "12"},
+        {kDec, '9', cmdNo(9), "12"},      {kHex, '8', cmdNo(8), "12"},
+        {kDec, 'A', std::nullopt, "12"},  {kHex, 'A', cmdhex(0), "12A"},
+        {kHex, 'B', cmdhex(1), "12B"},    {kHex, 'F', cmdhex(5), "12F"},
+        {kHex, 'G', std::nullopt, "12"},  {kHex, 'a', std::nullopt, "12"},
+        {kHex, 'f', std::nullopt, "12"},  {kBin, '+', cmdop(kOpAdd), "12"},
+        {kDec, '-', cmdop(kOpSub), "12"}, {kDec, '*', cmdop(kOpMul), "12"},
+        {kDec, '/', cmdop(kOpDiv), "12"}, {kDec, '=', Ctl::cmdeq, "12"},
+        {kDec, '\b', Ctl::Command2, "12"}, {kDec, '.', std::nullopt, "12."},
+        {kDec, '\r', std::nullopt, "12"}, {kDec, 27, std::nullopt, "12"},
+        {kDec, '%', std::nullopt, "12"},  {kDec, '^', std::nullopt, "12"},
+        {kDec, '(', std::nullopt, "12"},  {kDec, ')', std::nullopt, "12"},
+    };
+    for (const KeyCase& c : cases) {
+        runs().clear();
+        form.selectOption(option1(c.base));
+        form.display() = "12";
+        const bool used = dispatchKey(form, static_cast<unsigned char>(c.typed));
+        const std::string what = std::string("base ") + std::to_string(c.base) + " key " + std::to_string(c.typed);
+        EXPECT_EQ(used, c.runs.has_value() || c.displayAfter != "12") << what;
+        EXPECT_EQ(form.display(), c.displayAfter) << what;
+        ASSERT_EQ(runs().size(), c.runs ? 1u : 0u) << what;
+        if (c.runs) {
+            EXPECT_EQ(runs()[0].control, *c.runs) << what;
+            EXPECT_EQ(runs()[0].index, arrayIndex(*c.runs)) << what;
+            EXPECT_FALSE(runs()[0].real) << what;
+        }
+    }
+}
+
+TEST_F(Keyboard, PointIsAddedOnlyOnce) {
+    form.display() = "";
+    dispatchKey(form, '.');
+    dispatchKey(form, '.');
+    EXPECT_EQ(form.display(), ".");
+    form.display() = "1.5";
+    dispatchKey(form, '.');
+    EXPECT_EQ(form.display(), "1.5");
+}
+
+TEST_F(Keyboard, CodesOutsideAsciiAreIgnored) {
+    for (int code : {0, -1, 128, 0x3C0, 0x10000}) {
+        EXPECT_FALSE(dispatchKey(form, code)) << code;
+        EXPECT_TRUE(runs().empty()) << code;
+    }
+}
+
+TEST(KeyboardRouting, WorkTextBoxesAndFramesKeepTheirKeys) {
+    EXPECT_FALSE(routesKeys(Ctl::Text2));
+    EXPECT_FALSE(routesKeys(Ctl::txtformu));
+    EXPECT_FALSE(routesKeys(Ctl::Frame1));
+    for (Ctl c : {Ctl::Text1, cmdNo(3), Ctl::Command1, Ctl::optDeg, option1(kBin), cmdCont(20), Ctl::cmdStdNext})
+        EXPECT_TRUE(routesKeys(c)) << qualifiedName(c);
+}
+
+}  // namespace
+}  // namespace velmor

@@ -1,0 +1,110 @@
+// Every scientific key against a table of high-precision reference results:
+// each result must be correctly rounded to 15 digits or off by one unit in
+// the 15th digit at most; the count of correctly rounded ones is reported.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/errors.h"
+#include "engine/numtext.h"
+#include "scientific/combinatorics.h"
+#include "support/keys.h"
+
+namespace velmor {
+namespace {
+
+struct ReferenceCase {
+    std::string key, unit, operand, second, expected;
+};
+
+std::vector<ReferenceCase> readTable(const std::string& path) {
+    std::vector<ReferenceCase> cases;
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> fields;
+        std::stringstream row(line);
+        std::string field;
+        while (std::getline(row, field, '\t')) fields.push_back(field);
+        if (fields.size() == 4) fields.emplace_back();  // an expected text of blanks only
+        if (fields.size() != 5) continue;
+        cases.push_back({fields[0], fields[1], fields[2], fields[3], fields[4]});
+    }
+    return cases;
+}
+
+std::optional<long double> numberIn(const std::string& text) {
+    if (text.empty()) return std::nullopt;
+    char* end = nullptr;
+    const long double value = std::strtold(text.c_str(), &end);
+    if (end != text.c_str() + text.size()) return std::nullopt;
+    return value;
+}
+
+// One unit in the 15th significant digit of a non-zero value.
+long double lastDigitUnit(long double value) {
+    return std::pow(10.0L, std::floor(std::log10(std::fabs(value))) - 14);
+}
+
+bool withinOneUnit(const std::string& actual, const std::string& expected) {
+    const auto a = numberIn(actual), e = numberIn(expected);
+    if (!a || !e) return false;
+    if (*e == 0) return *a == 0;
+    return std::fabs(*a - *e) <= lastDigitUnit(*e) * 1.001L;
+}
+
+// The two-operand operations are computed by "="; here their shared mathematics.
+std::string twoOperandResult(const ReferenceCase& c) {
+    const double n = std::stod(c.operand), r = std::stod(c.second);
+    try {
+        if (c.key == "ncr") return numberText(math::combinations(n, r));
+        if (c.key == "npr") return numberText(math::permutations(n, r));
+        return numberText(math::nthRoot(n, r));
+    } catch (const CalcError& error) {
+        return "#" + std::to_string(static_cast<int>(error.code));
+    }
+}
+
+Ctl unitOption(const std::string& unit) {
+    if (unit == "rad") return Ctl::optRad;
+    if (unit == "grad") return Ctl::optGrad;
+    return Ctl::optDeg;
+}
+
+std::string keyResult(testing::Harness& h, const ReferenceCase& c) {
+    if (c.key == "ncr" || c.key == "npr" || c.key == "nsqrt") return twoOperandResult(c);
+    h.form().selectOption(unitOption(c.unit));
+    h.form().display() = c.operand;
+    h.press({c.key});
+    return h.display();
+}
+
+TEST(ReferenceTable, EveryResultWithinOneUnitOfTheFifteenthDigit) {
+    const std::vector<ReferenceCase> cases = readTable(VELMOR_REFERENCE_TABLE);
+    ASSERT_GE(cases.size(), 400u) << "reference table missing or short: " << VELMOR_REFERENCE_TABLE;
+    testing::Harness h;
+    int correctlyRounded = 0, oneUnitOff = 0;
+    for (const ReferenceCase& c : cases) {
+        const std::string actual = keyResult(h, c);
+        if (actual == c.expected) {
+            ++correctlyRounded;
+        } else if (withinOneUnit(actual, c.expected)) {
+            ++oneUnitOff;
+        } else {
+            ADD_FAILURE() << c.key << " (" << c.unit << ") of " << c.operand << " " << c.second << ": got \""
+                          << actual << "\", expected \"" << c.expected << "\"";
+        }
+    }
+    std::cout << "[ reference ] " << cases.size() << " cases: " << correctlyRounded << " correctly rounded, "
+              << oneUnitOff << " one unit off in the 15th digit\n";
+    EXPECT_EQ(h.platform.boxes.size(), 0u) << "a reference case opened a message box";
+}
+
+}  // namespace
+}  // namespace velmor
