@@ -88,11 +88,13 @@ TEST(Accessibility, AngleUnitButtonsAreRenamedWhileTheySelectAWordSize) {
     auto nameOf = [&](Ctl c) { return w.window.widgetFor(c)->accessibleName().toStdString(); };
     for (const auto& [control, names] : cases) EXPECT_EQ(nameOf(control), names.first);
 
-    w.calc.form().bases.baseMode = 1;
-    w.window.refresh();
-    for (const auto& [control, names] : cases) EXPECT_EQ(nameOf(control), names.second);
+    for (int base : {kHex, kOct, kBin}) {
+        w.calc.click(option1(base));
+        w.window.refresh();
+        for (const auto& [control, names] : cases) EXPECT_EQ(nameOf(control), names.second) << "base " << base;
+    }
 
-    w.calc.form().bases.baseMode = 2;
+    w.calc.click(option1(kDec));
     w.window.refresh();
     for (const auto& [control, names] : cases) EXPECT_EQ(nameOf(control), names.first);
 }
