@@ -113,7 +113,8 @@ constexpr std::array<Row, kControlCount> kRows = {{
     {C::cmdFormule, {"User defined formula", "Starts typing a formula over the variables A to F."}},
     {C::cmdrB, {"Open parenthesis", "Opens a parenthesis in the calculation."}},
     {C::cmdLB, {"Close parenthesis", "Closes the open parenthesis."}},
-    {C::cmdOK, {"Send formula", "Sends the typed formula to the calculator for evaluation."}},
+    // Captioned "New" while a formula result is on show; the description covers both.
+    {C::cmdOK, {"Send formula", "Sends the typed formula for evaluation; once a result shows, starts a new formula."}},
     {C::cmdRou, {"Round", "Rounds the displayed number to a whole number."}},
 
     {C::Frame5, {"Statistics", "Collects a list of values and shows their summary."}},
