@@ -8,7 +8,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Calculator"));
     QApplication::setApplicationVersion(QStringLiteral(VELMOR_VERSION));
-    QApplication::setOrganizationDomain(QStringLiteral("velmor.org"));
     // Task bars match the window to the installed desktop entry, and so to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMOR_APP_ID));
     velmor::QtPlatform platform;
