@@ -11,6 +11,9 @@
 #include <QRadioButton>
 #include <QWhatsThis>
 
+#include "app/ui/accessible_names.h"
+#include "app/ui/key_captions.h"
+#include "app/ui/key_fonts.h"
 #include "app/ui/pictures.h"
 
 namespace velmor {
@@ -21,28 +24,6 @@ constexpr int kTwipsPerPixel = 15;
 QRect twipsRect(const ControlSpec& s) {
     return {s.left / kTwipsPerPixel, s.top / kTwipsPerPixel, s.width / kTwipsPerPixel,
             s.height / kTwipsPerPixel};
-}
-
-QFont fontFor(FontRole role) {
-    QFont font;
-    switch (role) {
-        case FontRole::ArialBlack:
-            font.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"),
-                              QStringLiteral("DejaVu Sans")});
-            font.setWeight(QFont::Black);
-            font.setPointSizeF(9.75);
-            break;
-        case FontRole::TimesNewRoman:
-        case FontRole::Symbol:
-            font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                              QStringLiteral("DejaVu Serif")});
-            font.setPointSizeF(role == FontRole::Symbol ? 12 : 10);
-            break;
-        case FontRole::Default:
-            font.setPointSizeF(8.25);
-            break;
-    }
-    return font;
 }
 
 int buttonCode(Qt::MouseButton button) {
@@ -103,7 +84,9 @@ QWidget* MainWindow::createControl(const ControlSpec& s, QWidget* parent) {
     }
     w->setObjectName(QString::fromStdString(qualifiedName(s.id)));
     w->setGeometry(twipsRect(s));
+    applyAccessibleText(w, s.id);
     w->setFont(fontFor(s.font));
+    if (auto* button = qobject_cast<QPushButton*>(w)) setFittedCaption(button, button->text(), fontFor(s.font));
     if (!s.toolTip.empty()) w->setToolTip(QString::fromUtf8(s.toolTip.data(), s.toolTip.size()));
     if (auto* radio = qobject_cast<QRadioButton*>(w)) radio->setAutoExclusive(false);
     return w;
@@ -203,7 +186,7 @@ void MainWindow::refresh() {
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
             if (edit->text() != text) edit->setText(text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            if (button->text() != text) button->setText(text);
+            if (button->text() != text) setFittedCaption(button, text, fontFor(s.font));
             if (s.kind == Kind::Option && button->isChecked() != state.selected) button->setChecked(state.selected);
         }
     }
@@ -212,6 +195,8 @@ void MainWindow::refresh() {
         if (action->isCheckable() && action->isChecked() != form.menu(s.id).checked)
             action->setChecked(form.menu(s.id).checked);
     }
+    for (Ctl unit : {Ctl::optDeg, Ctl::optRad, Ctl::optGrad})
+        applyAccessibleText(widgetFor(unit), unit, form.bases.baseMode != 2);
     if (isEnabled() != form.help.mainEnabled) setEnabled(form.help.mainEnabled);
     applySize();
 }

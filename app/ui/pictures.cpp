@@ -1,7 +1,12 @@
 #include "app/ui/pictures.h"
 
+#include <QGuiApplication>
+#include <QIconEngine>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
+
+#include "app/ui/key_fonts.h"
 
 namespace velmor {
 namespace {
@@ -17,22 +22,49 @@ QString pictureText(Picture picture) {
     return {};
 }
 
+// Draws a key face when the key is painted, at the size and pixel ratio it is
+// painted at: nothing is rendered before the first frame and HiDPI screens get
+// a sharp face instead of a scaled bitmap.
+class PictureEngine : public QIconEngine {
+public:
+    explicit PictureEngine(Picture picture) : picture_(picture) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        painter->save();
+        painter->setRenderHint(QPainter::TextAntialiasing);
+        QFont font = fontFor(FontRole::TimesNewRoman);
+        // Designed for an 18-pixel face in the keys' 10 pt font, whose engine is loaded already.
+        font.setPointSizeF(font.pointSizeF() * rect.height() / 18.0);
+        painter->setFont(font);
+        const QPalette palette = QGuiApplication::palette();
+        painter->setPen(palette.color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active,
+                                      QPalette::ButtonText));
+        painter->drawText(rect, Qt::AlignCenter, pictureText(picture_));
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        QPixmap pixmap(size * scale);
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+
+    QIconEngine* clone() const override { return new PictureEngine(picture_); }
+
+private:
+    Picture picture_;
+};
+
 }  // namespace
 
-// The key faces are drawn as text in a pixmap so they scale with the screen.
-QIcon statisticsPicture(Picture picture) {
-    const qreal ratio = 2.0;  // drawn at twice the size so HiDPI screens stay crisp
-    QPixmap pixmap(QSize(26, 18) * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    QFont font(QStringLiteral("DejaVu Serif"));
-    font.setPointSizeF(10);
-    painter.setFont(font);
-    painter.drawText(QRectF(0, 0, 26, 18), Qt::AlignCenter, pictureText(picture));
-    return QIcon(pixmap);
-}
+QIcon statisticsPicture(Picture picture) { return QIcon(new PictureEngine(picture)); }
 
 // A small calculator: a dark case, a green display and a grid of keys.
 QIcon calculatorIcon() {

@@ -1,0 +1,80 @@
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "app/ui/key_captions.h"
+#include "app/ui/pictures.h"
+#include "qt_window.h"
+
+namespace velmor::testing {
+namespace {
+
+// The push button's frame takes 3 pixels of each side; the caption must fit between.
+constexpr int kEdge = 3;
+
+TEST(KeyCaptions, EveryCaptionFitsInsideItsKey) {
+    QtWindow w;
+    for (const ControlSpec& s : controlTable()) {
+        auto* button = qobject_cast<QPushButton*>(w.window.widgetFor(s.id));
+        if (!button) continue;
+        const qreal width = QFontMetricsF(button->font()).horizontalAdvance(button->text());
+        EXPECT_LE(width, button->width() - 2 * kEdge)
+            << qualifiedName(s.id) << " \"" << button->text().toStdString() << "\" at "
+            << button->font().pointSizeF() << " pt";
+    }
+}
+
+TEST(KeyCaptions, KeysKeepTheirDesignedSize) {
+    QtWindow w;
+    const std::pair<Ctl, QSize> cases[] = {
+        {cmdNo(7), {41, 33}}, {Ctl::Command2, {65, 33}}, {cmdCont(19), {41, 33}},
+        {cmdsigx(1), {41, 33}}, {Ctl::cmdStdNext, {89, 25}},
+    };
+    for (const auto& [control, size] : cases)
+        EXPECT_EQ(w.window.widgetFor(control)->size(), size) << qualifiedName(control);
+}
+
+TEST(KeyCaptions, OnlyCaptionsThatDoNotFitAreShrunk) {
+    qtApp();
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setPointSizeF(10);
+    EXPECT_EQ(fittedPointSize(QStringLiteral("7"), font, 35), 10);
+    const qreal shrunk = fittedPointSize(QStringLiteral("CosecH-\u00B9"), font, 45);
+    EXPECT_LT(shrunk, 10);
+    QFont fitted = font;
+    fitted.setPointSizeF(shrunk);
+    EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(QStringLiteral("CosecH-\u00B9")), 45);
+    // No smaller than needed: a point more would not fit.
+    fitted.setPointSizeF(shrunk + 1);
+    EXPECT_GT(QFontMetricsF(fitted).horizontalAdvance(QStringLiteral("CosecH-\u00B9")), 45);
+    // An impossible fit stops at a size that is still readable.
+    EXPECT_GE(fittedPointSize(QStringLiteral("A caption far too long for any key"), font, 35), 6.5);
+}
+
+// A caption set later (the word-size labels, for one) is fitted the same way.
+TEST(KeyCaptions, ACaptionChangedAtRunTimeIsFittedAgain) {
+    qtApp();
+    QPushButton button;
+    button.resize(41, 33);
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setPointSizeF(10);
+    setFittedCaption(&button, QStringLiteral("Sigma x\u00B2"), font);
+    EXPECT_LT(button.font().pointSizeF(), 10);
+    setFittedCaption(&button, QStringLiteral("S"), font);
+    EXPECT_EQ(button.font().pointSizeF(), 10);
+    EXPECT_EQ(button.text(), QStringLiteral("S"));
+}
+
+// The installed 32 x 32 icon is the picture the window draws for itself.
+TEST(ProgramIcon, InstalledPngMatchesTheWindowIcon) {
+    qtApp();
+    const QImage installed(QStringLiteral(VELMOR_PACKAGE_ICON));
+    ASSERT_FALSE(installed.isNull()) << VELMOR_PACKAGE_ICON;
+    const QImage drawn = calculatorIcon().pixmap(32, 32).toImage();
+    ASSERT_EQ(installed.size(), drawn.size());
+    EXPECT_EQ(installed.convertToFormat(QImage::Format_ARGB32), drawn.convertToFormat(QImage::Format_ARGB32));
+}
+
+}  // namespace
+}  // namespace velmor::testing
