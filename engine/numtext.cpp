@@ -30,42 +30,44 @@ double parseCNumber(const std::string& clean) {
     return value;
 }
 
-// Digits beyond this many cannot change the rounded double, as long as a dropped
-// non-zero tail is kept as one sticky digit; it keeps a pasted megabyte cheap.
-constexpr size_t kSignificantDigits = 800;
+// Collects a decimal number digit by digit, keeping only what decides the
+// rounded double: the first 800 significant digits, whether any dropped digit
+// was non-zero, and the power of ten. A pasted megabyte of digits stays cheap.
+class DecimalDigits {
+public:
+    void negate() { negative_ = true; }
+    void point() { afterPoint_ = true; }
+    void digit(char c) {
+        seen_ = true;
+        if (afterPoint_) --scale_;
+        if (digits_.empty() && c == '0') return;  // leading zeros carry no value
+        if (digits_.size() < kSignificantDigits) { digits_ += c; return; }
+        ++scale_;  // a dropped digit still counts as a place
+        sticky_ = sticky_ || c != '0';
+    }
+    void exponentSign(char c) { negativeExponent_ = c == '-'; }
+    void exponentDigit(char c) {
+        if (exponent_ < 1000000000LL) exponent_ = exponent_ * 10 + (c - '0');
+    }
+    bool seenDigit() const { return seen_; }
 
-// Reads "[-]digits[.digits][E[sign]digits]" as collected by the parsers.
-double composeNumber(const std::string& clean) {
-    size_t i = 0;
-    const bool negative = !clean.empty() && clean[0] == '-';
-    if (negative) ++i;
-    std::string digits;
-    long long scale = 0;  // value = digits * 10^scale
-    bool afterPoint = false;
-    for (; i < clean.size() && clean[i] != 'E'; ++i) {
-        if (clean[i] == '.') { afterPoint = true; continue; }
-        if (digits.empty() && clean[i] == '0') { if (afterPoint) --scale; continue; }
-        digits += clean[i];
-        if (afterPoint) --scale;
+    double value() const {
+        if (digits_.empty()) return negative_ ? -0.0 : 0.0;
+        long long scale = scale_ + (negativeExponent_ ? -exponent_ : exponent_);
+        std::string text = negative_ ? "-" + digits_ : digits_;
+        if (sticky_) { text += '1'; --scale; }
+        // Far beyond the double range either way: strtod only needs to see which side.
+        scale = std::clamp(scale, -100000LL, 100000LL);
+        return parseCNumber(text + "E" + std::to_string(scale));
     }
-    if (digits.empty()) return negative ? -0.0 : 0.0;
-    if (i < clean.size()) {
-        long long exponent = 0;
-        const bool negativeExponent = i + 1 < clean.size() && clean[i + 1] == '-';
-        for (size_t j = i + 1; j < clean.size(); ++j)
-            if (isDigit(clean[j]) && exponent < 1000000000LL) exponent = exponent * 10 + (clean[j] - '0');
-        scale += negativeExponent ? -exponent : exponent;
-    }
-    if (digits.size() > kSignificantDigits) {
-        const bool sticky = digits.find_first_not_of('0', kSignificantDigits) != std::string::npos;
-        scale += static_cast<long long>(digits.size() - kSignificantDigits);
-        digits.resize(kSignificantDigits);
-        if (sticky) { digits += '1'; --scale; }
-    }
-    // Far beyond the double range either way: strtod only needs to see which side.
-    scale = std::clamp(scale, -100000LL, 100000LL);
-    return parseCNumber((negative ? "-" : "") + digits + "E" + std::to_string(scale));
-}
+
+private:
+    static constexpr size_t kSignificantDigits = 800;
+    std::string digits_;
+    long long scale_ = 0;  // value = digits * 10^(scale + exponent)
+    long long exponent_ = 0;
+    bool negative_ = false, afterPoint_ = false, sticky_ = false, negativeExponent_ = false, seen_ = false;
+};
 
 // Reads prefixed digits of `radix` from `pos`, skipping blanks when asked; a
 // 32-bit value with the upper half read as two's complement.
@@ -104,35 +106,38 @@ double leadingNumber(std::string_view s) {
         }
         return 0;
     }
-    std::string clean;
+    DecimalDigits number;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        if (s[i] == '-') clean += '-';
+        if (s[i] == '-') number.negate();
         ++i;
     }
-    bool sawDigit = false, sawPoint = false;
+    bool sawPoint = false;
     for (; i < s.size(); ++i) {
         const char c = s[i];
         if (isSkippedBlank(c)) continue;
-        if (isDigit(c)) { clean += c; sawDigit = true; continue; }
-        if (c == '.' && !sawPoint) { clean += c; sawPoint = true; continue; }
+        if (isDigit(c)) { number.digit(c); continue; }
+        if (c == '.' && !sawPoint) { number.point(); sawPoint = true; continue; }
         break;
     }
-    if (!sawDigit) return 0;
+    if (!number.seenDigit()) return 0;
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        std::string exponent = "E";
+        // The exponent counts only when a digit follows the letter and its sign.
         size_t j = i + 1;
         while (j < s.size() && isSkippedBlank(s[j])) ++j;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent += s[j++];
+        char sign = '+';
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) sign = s[j++];
+        DecimalDigits withExponent = number;
+        withExponent.exponentSign(sign);
         bool expDigit = false;
         for (; j < s.size(); ++j) {
             if (isSkippedBlank(s[j])) continue;
             if (!isDigit(s[j])) break;
-            exponent += s[j];
+            withExponent.exponentDigit(s[j]);
             expDigit = true;
         }
-        if (expDigit) clean += exponent;
+        if (expDigit) return withExponent.value();
     }
-    return composeNumber(clean);
+    return number.value();
 }
 
 double strictNumber(std::string_view s) {
@@ -146,33 +151,31 @@ double strictNumber(std::string_view s) {
         if (pos != t.size()) fail(ErrCode::TypeMismatch);
         return value;
     }
-    std::string clean;
+    DecimalDigits number;
     size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-        if (t[i] == '-') clean += '-';
+        if (t[i] == '-') number.negate();
         ++i;
     }
-    bool sawDigit = false;
     for (; i < t.size(); ++i) {
-        if (isDigit(t[i])) { clean += t[i]; sawDigit = true; }
-        else if (t[i] == ',' && sawDigit) continue;
+        if (isDigit(t[i])) number.digit(t[i]);
+        else if (t[i] == ',' && number.seenDigit()) continue;
         else break;
     }
     if (i < t.size() && t[i] == '.') {
-        clean += '.';
-        for (++i; i < t.size() && isDigit(t[i]); ++i) { clean += t[i]; sawDigit = true; }
+        number.point();
+        for (++i; i < t.size() && isDigit(t[i]); ++i) number.digit(t[i]);
     }
-    if (!sawDigit) fail(ErrCode::TypeMismatch);
+    if (!number.seenDigit()) fail(ErrCode::TypeMismatch);
     if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
-        clean += 'E';
         ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) clean += t[i++];
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) number.exponentSign(t[i++]);
         bool expDigit = false;
-        for (; i < t.size() && isDigit(t[i]); ++i) { clean += t[i]; expDigit = true; }
+        for (; i < t.size() && isDigit(t[i]); ++i) { number.exponentDigit(t[i]); expDigit = true; }
         if (!expDigit) fail(ErrCode::TypeMismatch);
     }
     if (i != t.size()) fail(ErrCode::TypeMismatch);
-    return composeNumber(clean);
+    return number.value();
 }
 
 std::string numberText(double value) {
