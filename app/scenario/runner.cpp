@@ -72,7 +72,13 @@ Qt::Key keyForChar(QChar c) {
 }  // namespace
 
 Runner::Runner() {
-    commands_["click"] = [this](const Line& l) { click(needWidget(l, 1), Qt::LeftButton); };
+    // `click A B C` clicks each control in turn, so a key sequence reads as one line.
+    commands_["click"] = [this](const Line& l) {
+        for (size_t i = 1; i < l.tokens.size(); ++i) {
+            click(needWidget(l, i), Qt::LeftButton);
+            settle();
+        }
+    };
     commands_["rightclick"] = [this](const Line& l) { click(needWidget(l, 1), Qt::RightButton); };
     commands_["middleclick"] = [this](const Line& l) { click(needWidget(l, 1), Qt::MiddleButton); };
     commands_["move"] = [this](const Line& l) {
