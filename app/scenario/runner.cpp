@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -101,8 +102,15 @@ Runner::Runner() {
     };
     commands_["clipboard"] = [this](const Line& l) {
         const Token& t = l.tokens.size() > 1 ? l.tokens[1] : Token{};
-        if (!t.quoted && t.text == "locked") platform_->clipboard.reset();
-        else platform_->clipboard = t.text;
+        if (!t.quoted && t.text == "locked") return platform_->clipboard.reset();
+        // `clipboard "TEXT" * N` puts the text N times over, for pastes too long to write out.
+        std::string text = t.text;
+        if (arg(l, 2) == "*") {
+            const long times = std::strtol(arg(l, 3).c_str(), nullptr, 10);
+            text.clear();
+            for (long i = 0; i < times && text.size() < (64u << 20); ++i) text += t.text;
+        }
+        platform_->clipboard = text;
     };
     commands_["registry"] = [this](const Line& l) {
         FakeRegistryValue value;
@@ -232,6 +240,10 @@ Runner::Runner() {
         const auto& s = platform_->started;
         const bool ok = std::find(s.begin(), s.end(), arg(l, 2)) != s.end();
         check(l, ok, "started " + quote(arg(l, 2)), s.empty() ? "nothing started" : quote(s.back()));
+    };
+    expectations_["display-length"] = [this](const Line& l) {
+        const std::string got = std::to_string(widgetText(widget("Text1")).size());
+        check(l, got == arg(l, 2), "display-length " + arg(l, 2), got);
     };
     expectations_["client-size"] = [this](const Line& l) {
         const QSize size = window_->centralWidget()->size();

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <limits>
 #include <QWhatsThis>
 
 #include "app/ui/accessible_names.h"
@@ -69,6 +70,8 @@ QWidget* MainWindow::createControl(const ControlSpec& s, QWidget* parent) {
         case Kind::TextBox: {
             auto* edit = new QLineEdit(parent);
             edit->setReadOnly(s.id != Ctl::Text1);
+            // The display shows a pasted text of any length; only typing is limited (by the core).
+            edit->setMaxLength(std::numeric_limits<int>::max());
             w = edit;
             break;
         }
