@@ -207,10 +207,10 @@ static_assert(menusInEnumOrder(), "menu table rows must follow the Menu enumerat
 }  // namespace
 
 const std::array<ControlSpec, kControlCount>& controlTable() { return kTable; }
-const ControlSpec& spec(Ctl c) { return kTable[toInt(c)]; }
+const ControlSpec& tableRow(Ctl c) { return kTable[toInt(c)]; }
 
 std::string qualifiedName(Ctl c) {
-    const ControlSpec& s = spec(c);
+    const ControlSpec& s = tableRow(c);
     std::string name(s.name);
     if (s.index >= 0) name += "(" + std::to_string(s.index) + ")";
     return name;
@@ -226,11 +226,11 @@ std::optional<Ctl> controlByName(std::string_view name) {
     return std::nullopt;
 }
 
-int arrayIndex(Ctl c) { return spec(c).index < 0 ? 0 : spec(c).index; }
-bool isMember(Ctl c, std::string_view arrayName) { return spec(c).name == arrayName; }
+int arrayIndex(Ctl c) { return tableRow(c).index < 0 ? 0 : tableRow(c).index; }
+bool isMember(Ctl c, std::string_view arrayName) { return tableRow(c).name == arrayName; }
 
 const std::array<MenuSpec, kMenuCount>& menuTable() { return kMenus; }
-const MenuSpec& spec(Menu m) { return kMenus[static_cast<int>(m)]; }
+const MenuSpec& tableRow(Menu m) { return kMenus[static_cast<int>(m)]; }
 
 std::optional<Menu> menuByName(std::string_view name) {
     for (const MenuSpec& s : kMenus)

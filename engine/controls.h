@@ -80,7 +80,7 @@ struct ControlSpec {
 // The one table every layer reads: the view builds its widgets from it, the core
 // takes start-up states and help topics from it.
 const std::array<ControlSpec, kControlCount>& controlTable();
-const ControlSpec& spec(Ctl c);
+const ControlSpec& tableRow(Ctl c);
 
 // `cmdNo(7)` style name of a control, as used in objectNames and scenario files.
 std::string qualifiedName(Ctl c);
@@ -114,7 +114,7 @@ struct MenuSpec {
 };
 
 const std::array<MenuSpec, kMenuCount>& menuTable();
-const MenuSpec& spec(Menu m);
+const MenuSpec& tableRow(Menu m);
 std::optional<Menu> menuByName(std::string_view name);
 
 }  // namespace velmor

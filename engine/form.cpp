@@ -35,7 +35,7 @@ void runRealClick(Form& form, Ctl c) {
 }
 
 void Form::selectOption(Ctl c) {
-    const Ctl parent = spec(c).parent;
+    const Ctl parent = tableRow(c).parent;
     for (const ControlSpec& s : controlTable())
         if (s.kind == Kind::Option && s.parent == parent) control(s.id).selected = (s.id == c);
 }

@@ -43,7 +43,7 @@ bool Calculator::accepts(Ctl control) const {
 
 void Calculator::click(Ctl control) {
     if (!accepts(control)) return;
-    if (spec(control).kind == Kind::Option) form_.selectOption(control);
+    if (tableRow(control).kind == Kind::Option) form_.selectOption(control);
     runRealClick(form_, control);
 }
 

@@ -68,7 +68,7 @@ constexpr std::array<KeyRow, 11> kRows = {{
 }  // namespace
 
 bool routesKeys(Ctl control) {
-    return control != Ctl::Text2 && control != Ctl::txtformu && spec(control).kind != Kind::Frame;
+    return control != Ctl::Text2 && control != Ctl::txtformu && tableRow(control).kind != Kind::Frame;
 }
 
 bool dispatchKey(Form& form, int keyAscii) {

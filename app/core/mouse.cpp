@@ -53,7 +53,7 @@ void displayPress(Form& form, Ctl display, int button) {
 // the work boxes and the frames have no mouse handler at all.
 PressHandler pressHandlerOf(Ctl control) {
     if (control == Ctl::Command1 || control == Ctl::Text2 || control == Ctl::txtformu) return nullptr;
-    if (spec(control).kind == Kind::Frame || isMember(control, "cmdCont")) return nullptr;
+    if (tableRow(control).kind == Kind::Frame || isMember(control, "cmdCont")) return nullptr;
     if (control == Ctl::Text1) return displayPress;
     if (control == Ctl::optDeg || control == Ctl::optRad || control == Ctl::optGrad) return angleOptionPress;
     if (isMember(control, "Option1")) return baseOptionPress;

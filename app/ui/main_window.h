@@ -31,7 +31,7 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    QWidget* createControl(const ControlSpec& spec, QWidget* parent);
+    QWidget* createControl(const ControlSpec& row, QWidget* parent);
     void applySize();
     bool filterKey(Ctl control, QEvent* event);
     bool filterMouse(Ctl control, QEvent* event);

@@ -43,7 +43,7 @@ std::string describe(const Action& a) {
         case Kind::Type: return "type code " + std::to_string(a.code) + " on " + name();
         case Kind::RightPress: return "rightclick " + name();
         case Kind::RightMove: return "move " + name() + " right";
-        case Kind::Menu: return "menu " + std::string(spec(static_cast<Menu>(a.target)).name);
+        case Kind::Menu: return "menu " + std::string(tableRow(static_cast<Menu>(a.target)).name);
         case Kind::Paste: return "paste of " + std::to_string(a.text.size()) + " bytes: " + a.text.substr(0, 40);
         case Kind::Edit: return "edit display to " + a.text.substr(0, 40);
         case Kind::HelpKey: return "key F1 on " + name();
