@@ -1,9 +1,8 @@
 #include "app/scenario/runner.h"
+#include "app/scenario/runner_helpers.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
 #include <cstdlib>
@@ -19,47 +18,6 @@ namespace {
 
 const std::string kEmpty;
 
-QWidget* topLevel(const QString& name) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == name && w->isVisible()) return w;
-    return nullptr;
-}
-
-std::string widgetText(QWidget* w) {
-    if (!w) return "<none>";
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text().toStdString();
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text().toStdString();
-    if (w->isWindow()) return w->windowTitle().toStdString();
-    if (auto text = w->property("text"); text.isValid()) return text.toString().toStdString();
-    return "";
-}
-
-std::string quote(const std::string& s) {
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else if (c == '\t') out += "\\t";
-        else if (c == '"' || c == '\\') { out += '\\'; out += c; }
-        else out += c;
-    }
-    return out + "\"";
-}
-
-std::string yesNo(bool b) { return b ? "yes" : "no"; }
-
-Qt::MouseButtons parseButtons(const std::string& words) {
-    Qt::MouseButtons buttons;
-    std::stringstream in(words);
-    std::string part;
-    while (std::getline(in, part, '+')) {
-        if (part == "left") buttons |= Qt::LeftButton;
-        if (part == "right") buttons |= Qt::RightButton;
-        if (part == "middle") buttons |= Qt::MiddleButton;
-    }
-    return buttons;
-}
-
 Qt::Key keyForChar(QChar c) {
     if (c == '\b') return Qt::Key_Backspace;
     if (c == '\r' || c == '\n') return Qt::Key_Return;
@@ -73,183 +31,8 @@ Qt::Key keyForChar(QChar c) {
 }  // namespace
 
 Runner::Runner() {
-    // `click A B C` clicks each control in turn, so a key sequence reads as one line.
-    commands_["click"] = [this](const Line& l) {
-        for (size_t i = 1; i < l.tokens.size(); ++i) {
-            click(needWidget(l, i), Qt::LeftButton);
-            settle();
-        }
-    };
-    commands_["rightclick"] = [this](const Line& l) { click(needWidget(l, 1), Qt::RightButton); };
-    commands_["middleclick"] = [this](const Line& l) { click(needWidget(l, 1), Qt::MiddleButton); };
-    commands_["move"] = [this](const Line& l) {
-        QWidget* w = needWidget(l, 1);
-        if (!w || !w->isVisible()) return;
-        const QPointF at = QRectF(w->rect()).center();
-        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, parseButtons(arg(l, 2)),
-                         Qt::NoModifier);
-        QApplication::sendEvent(w, &move);
-    };
-    commands_["type"] = [this](const Line& l) { typeText(arg(l, 1)); };
-    commands_["key"] = [this](const Line& l) { pressKey(arg(l, 1), l); };
-    commands_["focus"] = [this](const Line& l) {
-        if (QWidget* w = needWidget(l, 1)) w->setFocus(Qt::OtherFocusReason);
-    };
-    commands_["menu"] = [this](const Line& l) {
-        const auto item = menuByName(arg(l, 1));
-        if (!item) return problem(l, "unknown menu item " + arg(l, 1));
-        window_->actionFor(*item)->trigger();
-    };
-    commands_["clipboard"] = [this](const Line& l) {
-        const Token& t = l.tokens.size() > 1 ? l.tokens[1] : Token{};
-        if (!t.quoted && t.text == "locked") return platform_->clipboard.reset();
-        // `clipboard "TEXT" * N` puts the text N times over, for pastes too long to write out.
-        std::string text = t.text;
-        if (arg(l, 2) == "*") {
-            const long times = std::strtol(arg(l, 3).c_str(), nullptr, 10);
-            text.clear();
-            for (long i = 0; i < times && text.size() < (64u << 20); ++i) text += t.text;
-        }
-        platform_->clipboard = text;
-    };
-    commands_["registry"] = [this](const Line& l) {
-        FakeRegistryValue value;
-        const std::string& type = arg(l, 3);
-        const std::string& data = arg(l, 4);
-        if (type == "string" || type == "string-unterminated") {
-            value.type = 1;
-            value.bytes.assign(data.begin(), data.end());
-            if (type == "string") value.bytes.push_back(0);
-        } else if (type == "number") {
-            value.type = 4;
-            const std::uint32_t n = static_cast<std::uint32_t>(std::stoul(data.empty() ? "0" : data));
-            for (int i = 0; i < 4; ++i) value.bytes.push_back(static_cast<std::uint8_t>(n >> (8 * i)));
-        } else if (type == "binary") {
-            value.type = 3;
-            for (size_t i = 0; i + 1 < data.size(); i += 2)
-                value.bytes.push_back(static_cast<std::uint8_t>(std::stoul(data.substr(i, 2), nullptr, 16)));
-        } else {
-            return problem(l, "unknown registry type " + type);
-        }
-        platform_->registry[arg(l, 1)][arg(l, 2)] = value;
-    };
-    commands_["file"] = [this](const Line& l) { platform_->files.insert(arg(l, 1)); };
-    commands_["close"] = [this](const Line& l) {  // the window's close box
-        if (QWidget* w = needWidget(l, 1)) w->close();
-    };
-    commands_["restart"] = [this](const Line&) { restart(); };
-    commands_["save"] = [this](const Line& l) { saved_[arg(l, 1)] = widgetText(widget("Text1")); };
-    commands_["expect"] = [this](const Line& l) { expect(l); };
-
-    expectations_["display"] = [this](const Line& l) {
-        const Token& t = l.tokens.size() > 2 ? l.tokens[2] : Token{};
-        const std::string want = (!t.quoted && t.text.starts_with("$")) ? saved_[t.text.substr(1)] : t.text;
-        const std::string got = widgetText(widget("Text1"));
-        check(l, got == want, "display " + quote(want), quote(got));
-    };
-    const auto textOf = [this](const Line& l) {
-        QWidget* w = needWidget(l, 2);
-        const std::string got = widgetText(w);
-        check(l, w && got == arg(l, 3), l.tokens[1].text + " of " + arg(l, 2) + " " + quote(arg(l, 3)), quote(got));
-    };
-    expectations_["text"] = textOf;
-    expectations_["caption"] = textOf;
-    const auto flag = [this](const char* what, bool (*read)(QWidget*)) {
-        return [this, what, read](const Line& l) {
-            QWidget* w = needWidget(l, 2);
-            if (!w) return;
-            const bool got = read(w);
-            check(l, got == yes(arg(l, 3)), std::string(what) + " " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
-        };
-    };
-    expectations_["enabled"] = flag("enabled", [](QWidget* w) { return w->isEnabled(); });
-    expectations_["visible"] = flag("visible", [](QWidget* w) { return w->isVisible(); });
-    expectations_["selected"] = flag("selected", [](QWidget* w) {
-        auto* b = qobject_cast<QAbstractButton*>(w);
-        return b && b->isChecked();
-    });
-    expectations_["checked"] = [this](const Line& l) {
-        const auto item = menuByName(arg(l, 2));
-        if (!item) return problem(l, "unknown menu item " + arg(l, 2));
-        const bool got = window_->actionFor(*item)->isChecked();
-        check(l, got == yes(arg(l, 3)), "checked " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
-    };
-    expectations_["focus"] = [this](const Line& l) {
-        QWidget* w = needWidget(l, 2);
-        QWidget* focused = QApplication::focusWidget();
-        check(l, w && focused == w, "focus " + arg(l, 2),
-              focused ? focused->objectName().toStdString() : std::string("<none>"));
-    };
-    expectations_["clipboard"] = [this](const Line& l) {
-        const std::string got = platform_->clipboard.value_or("<unavailable>");
-        check(l, got == arg(l, 2), "clipboard " + quote(arg(l, 2)), quote(got));
-    };
-    expectations_["open"] = [this](const Line& l) {
-        const bool got = topLevel(QString::fromStdString(arg(l, 2))) != nullptr;
-        check(l, got == yes(arg(l, 3)), "open " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
-    };
-    expectations_["message"] = [this](const Line& l) {
-        auto& p = *platform_;
-        if (p.messagesChecked >= p.messages.size()) return check(l, false, "message " + quote(arg(l, 2)), "no message");
-        const Message& m = p.messages[p.messagesChecked++];
-        bool ok = m.text == arg(l, 2);
-        std::string got = quote(m.text);
-        if (l.tokens.size() > 3) {
-            const bool info = m.icon == MsgIcon::Information;
-            ok = ok && (arg(l, 3) == "information") == info;
-            got += info ? " information" : " no-icon";
-        }
-        check(l, ok, "message " + quote(arg(l, 2)) + (l.tokens.size() > 3 ? " " + arg(l, 3) : ""), got);
-    };
-    expectations_["any-message"] = [this](const Line& l) {
-        auto& p = *platform_;
-        const bool any = p.messagesChecked < p.messages.size();
-        p.messagesChecked = p.messages.size();
-        check(l, any, "a message box", "none");
-    };
-    expectations_["no-message"] = [this](const Line& l) {
-        auto& p = *platform_;
-        const bool none = p.messagesChecked >= p.messages.size();
-        const std::string got = none ? "" : quote(p.messages[p.messagesChecked].text);
-        p.messagesChecked = p.messages.size();
-        check(l, none, "no message box", "message " + got);
-    };
-    const auto helpCheck = [this](bool viewer) {
-        return [this, viewer](const Line& l) {
-            auto& p = *platform_;
-            int last = -1;
-            for (size_t i = p.helpChecked; i < p.help.size(); ++i)
-                if (p.help[i].viewer == viewer) last = p.help[i].topic;
-            p.helpChecked = p.help.size();
-            const std::string want = arg(l, 2);
-            check(l, last >= 0 && std::to_string(last) == want,
-                  (viewer ? "help viewer at topic " : "pop-up help topic ") + want,
-                  last < 0 ? "none" : std::to_string(last));
-        };
-    };
-    expectations_["help"] = helpCheck(false);
-    expectations_["helpfile"] = helpCheck(true);
-    expectations_["no-help"] = [this](const Line& l) {
-        auto& p = *platform_;
-        const bool none = p.helpChecked >= p.help.size();
-        const std::string got = none ? "" : std::to_string(p.help.back().topic);
-        p.helpChecked = p.help.size();
-        check(l, none, "no help", "topic " + got);
-    };
-    expectations_["started"] = [this](const Line& l) {
-        const auto& s = platform_->started;
-        const bool ok = std::find(s.begin(), s.end(), arg(l, 2)) != s.end();
-        check(l, ok, "started " + quote(arg(l, 2)), s.empty() ? "nothing started" : quote(s.back()));
-    };
-    expectations_["display-length"] = [this](const Line& l) {
-        const std::string got = std::to_string(widgetText(widget("Text1")).size());
-        check(l, got == arg(l, 2), "display-length " + arg(l, 2), got);
-    };
-    expectations_["client-size"] = [this](const Line& l) {
-        const QSize size = window_->centralWidget()->size();
-        const std::string got = std::to_string(size.width()) + " " + std::to_string(size.height());
-        check(l, got == arg(l, 2) + " " + arg(l, 3), "client-size " + arg(l, 2) + " " + arg(l, 3), got);
-    };
+    registerCommands();
+    registerExpectations();
 }
 
 Runner::~Runner() {

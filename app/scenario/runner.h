@@ -31,6 +31,8 @@ public:
 private:
     using Handler = std::function<void(const Line&)>;
 
+    void registerCommands();
+    void registerExpectations();
     void restart();
     void settle();
     void execute(const Line& line);

@@ -1,0 +1,127 @@
+// The scenario expectations: what the window, the clipboard, the message boxes
+// and the help show.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <algorithm>
+
+#include "app/core/calculator.h"
+#include "app/scenario/runner.h"
+#include "app/scenario/runner_helpers.h"
+#include "app/ui/main_window.h"
+
+namespace velmor::scenario {
+
+void Runner::registerExpectations() {
+    expectations_["display"] = [this](const Line& l) {
+        const Token& t = l.tokens.size() > 2 ? l.tokens[2] : Token{};
+        const std::string want = (!t.quoted && t.text.starts_with("$")) ? saved_[t.text.substr(1)] : t.text;
+        const std::string got = widgetText(widget("Text1"));
+        check(l, got == want, "display " + quote(want), quote(got));
+    };
+    const auto textOf = [this](const Line& l) {
+        QWidget* w = needWidget(l, 2);
+        const std::string got = widgetText(w);
+        check(l, w && got == arg(l, 3), l.tokens[1].text + " of " + arg(l, 2) + " " + quote(arg(l, 3)), quote(got));
+    };
+    expectations_["text"] = textOf;
+    expectations_["caption"] = textOf;
+    const auto flag = [this](const char* what, bool (*read)(QWidget*)) {
+        return [this, what, read](const Line& l) {
+            QWidget* w = needWidget(l, 2);
+            if (!w) return;
+            const bool got = read(w);
+            check(l, got == yes(arg(l, 3)), std::string(what) + " " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
+        };
+    };
+    expectations_["enabled"] = flag("enabled", [](QWidget* w) { return w->isEnabled(); });
+    expectations_["visible"] = flag("visible", [](QWidget* w) { return w->isVisible(); });
+    expectations_["selected"] = flag("selected", [](QWidget* w) {
+        auto* b = qobject_cast<QAbstractButton*>(w);
+        return b && b->isChecked();
+    });
+    expectations_["checked"] = [this](const Line& l) {
+        const auto item = menuByName(arg(l, 2));
+        if (!item) return problem(l, "unknown menu item " + arg(l, 2));
+        const bool got = window_->actionFor(*item)->isChecked();
+        check(l, got == yes(arg(l, 3)), "checked " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
+    };
+    expectations_["focus"] = [this](const Line& l) {
+        QWidget* w = needWidget(l, 2);
+        QWidget* focused = QApplication::focusWidget();
+        check(l, w && focused == w, "focus " + arg(l, 2),
+              focused ? focused->objectName().toStdString() : std::string("<none>"));
+    };
+    expectations_["clipboard"] = [this](const Line& l) {
+        const std::string got = platform_->clipboard.value_or("<unavailable>");
+        check(l, got == arg(l, 2), "clipboard " + quote(arg(l, 2)), quote(got));
+    };
+    expectations_["open"] = [this](const Line& l) {
+        const bool got = topLevel(QString::fromStdString(arg(l, 2))) != nullptr;
+        check(l, got == yes(arg(l, 3)), "open " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
+    };
+    expectations_["message"] = [this](const Line& l) {
+        auto& p = *platform_;
+        if (p.messagesChecked >= p.messages.size()) return check(l, false, "message " + quote(arg(l, 2)), "no message");
+        const Message& m = p.messages[p.messagesChecked++];
+        bool ok = m.text == arg(l, 2);
+        std::string got = quote(m.text);
+        if (l.tokens.size() > 3) {
+            const bool info = m.icon == MsgIcon::Information;
+            ok = ok && (arg(l, 3) == "information") == info;
+            got += info ? " information" : " no-icon";
+        }
+        check(l, ok, "message " + quote(arg(l, 2)) + (l.tokens.size() > 3 ? " " + arg(l, 3) : ""), got);
+    };
+    expectations_["any-message"] = [this](const Line& l) {
+        auto& p = *platform_;
+        const bool any = p.messagesChecked < p.messages.size();
+        p.messagesChecked = p.messages.size();
+        check(l, any, "a message box", "none");
+    };
+    expectations_["no-message"] = [this](const Line& l) {
+        auto& p = *platform_;
+        const bool none = p.messagesChecked >= p.messages.size();
+        const std::string got = none ? "" : quote(p.messages[p.messagesChecked].text);
+        p.messagesChecked = p.messages.size();
+        check(l, none, "no message box", "message " + got);
+    };
+    const auto helpCheck = [this](bool viewer) {
+        return [this, viewer](const Line& l) {
+            auto& p = *platform_;
+            int last = -1;
+            for (size_t i = p.helpChecked; i < p.help.size(); ++i)
+                if (p.help[i].viewer == viewer) last = p.help[i].topic;
+            p.helpChecked = p.help.size();
+            const std::string want = arg(l, 2);
+            check(l, last >= 0 && std::to_string(last) == want,
+                  (viewer ? "help viewer at topic " : "pop-up help topic ") + want,
+                  last < 0 ? "none" : std::to_string(last));
+        };
+    };
+    expectations_["help"] = helpCheck(false);
+    expectations_["helpfile"] = helpCheck(true);
+    expectations_["no-help"] = [this](const Line& l) {
+        auto& p = *platform_;
+        const bool none = p.helpChecked >= p.help.size();
+        const std::string got = none ? "" : std::to_string(p.help.back().topic);
+        p.helpChecked = p.help.size();
+        check(l, none, "no help", "topic " + got);
+    };
+    expectations_["started"] = [this](const Line& l) {
+        const auto& s = platform_->started;
+        const bool ok = std::find(s.begin(), s.end(), arg(l, 2)) != s.end();
+        check(l, ok, "started " + quote(arg(l, 2)), s.empty() ? "nothing started" : quote(s.back()));
+    };
+    expectations_["display-length"] = [this](const Line& l) {
+        const std::string got = std::to_string(widgetText(widget("Text1")).size());
+        check(l, got == arg(l, 2), "display-length " + arg(l, 2), got);
+    };
+    expectations_["client-size"] = [this](const Line& l) {
+        const QSize size = window_->centralWidget()->size();
+        const std::string got = std::to_string(size.width()) + " " + std::to_string(size.height());
+        check(l, got == arg(l, 2) + " " + arg(l, 3), "client-size " + arg(l, 2) + " " + arg(l, 3), got);
+    };
+}
+
+}  // namespace velmor::scenario
