@@ -23,6 +23,9 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# Compiler cache keys relative to the checkout, so another clone of the same sources reuses it.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
+
 build_dir=${VELMOR_BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=${VELMOR_BUILD_TYPE:-RelWithDebInfo} ${VELMOR_CMAKE_ARGS:-}
 cmake --build "$build_dir"
