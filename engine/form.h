@@ -75,6 +75,7 @@ struct FormulaState {
     double valueF = 0;
     std::string captured;  // the formula as typed, before any value is put in
     std::string answered;  // letters given a value since the capture, in prompt order
+    bool resultShown = false;  // "OK" reads "New" while a result is on show
 };
 
 // Help and the About dialog.

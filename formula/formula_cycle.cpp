@@ -92,6 +92,7 @@ void markResult(Form& form) {
     if (promptBox(form).text != kResultDue || isBlank(form.display())) return;
     form.display() = std::string(kResultMark) + " " + form.display();
     form.control(Ctl::cmdOK).text = kNewCaption;
+    form.formula.resultShown = true;
 }
 
 }  // namespace
@@ -122,8 +123,7 @@ void sendFormula(Form& form) {
 }
 
 void pressOkOrNew(Form& form) {
-    // The caption is the only record that a result is on show.
-    if (form.control(Ctl::cmdOK).text == kNewCaption) resetFormula(form);
+    if (form.formula.resultShown) resetFormula(form);
     else sendFormula(form);
 }
 
@@ -137,6 +137,7 @@ void resetFormula(Form& form) {
     f.formulaText.clear();
     f.captured.clear();
     f.answered.clear();
+    f.resultShown = false;
     form.control(Ctl::cmdOK).text = kOkCaption;
 }
 
