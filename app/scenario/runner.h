@@ -33,6 +33,9 @@ private:
 
     void registerCommands();
     void registerExpectations();
+    void registerShownExpectations();
+    void registerStateExpectations();
+    void registerRecordExpectations();
     void restart();
     void settle();
     void execute(const Line& line);

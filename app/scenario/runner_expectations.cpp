@@ -13,6 +13,13 @@
 namespace velmor::scenario {
 
 void Runner::registerExpectations() {
+    registerShownExpectations();
+    registerStateExpectations();
+    registerRecordExpectations();
+}
+
+// What the display and the captions show, and the window's size.
+void Runner::registerShownExpectations() {
     expectations_["display"] = [this](const Line& l) {
         const Token& t = l.tokens.size() > 2 ? l.tokens[2] : Token{};
         const std::string want = (!t.quoted && t.text.starts_with("$")) ? saved_[t.text.substr(1)] : t.text;
@@ -26,6 +33,19 @@ void Runner::registerExpectations() {
     };
     expectations_["text"] = textOf;
     expectations_["caption"] = textOf;
+    expectations_["display-length"] = [this](const Line& l) {
+        const std::string got = std::to_string(widgetText(widget("Text1")).size());
+        check(l, got == arg(l, 2), "display-length " + arg(l, 2), got);
+    };
+    expectations_["client-size"] = [this](const Line& l) {
+        const QSize size = window_->centralWidget()->size();
+        const std::string got = std::to_string(size.width()) + " " + std::to_string(size.height());
+        check(l, got == arg(l, 2) + " " + arg(l, 3), "client-size " + arg(l, 2) + " " + arg(l, 3), got);
+    };
+}
+
+// Enabled, visible, selected and checked states, the focus, the open dialog.
+void Runner::registerStateExpectations() {
     const auto flag = [this](const char* what, bool (*read)(QWidget*)) {
         return [this, what, read](const Line& l) {
             QWidget* w = needWidget(l, 2);
@@ -52,13 +72,17 @@ void Runner::registerExpectations() {
         check(l, w && focused == w, "focus " + arg(l, 2),
               focused ? focused->objectName().toStdString() : std::string("<none>"));
     };
-    expectations_["clipboard"] = [this](const Line& l) {
-        const std::string got = platform_->clipboard.value_or("<unavailable>");
-        check(l, got == arg(l, 2), "clipboard " + quote(arg(l, 2)), quote(got));
-    };
     expectations_["open"] = [this](const Line& l) {
         const bool got = topLevel(QString::fromStdString(arg(l, 2))) != nullptr;
         check(l, got == yes(arg(l, 3)), "open " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
+    };
+}
+
+// What the platform recorded: clipboard, message boxes, help, started programs.
+void Runner::registerRecordExpectations() {
+    expectations_["clipboard"] = [this](const Line& l) {
+        const std::string got = platform_->clipboard.value_or("<unavailable>");
+        check(l, got == arg(l, 2), "clipboard " + quote(arg(l, 2)), quote(got));
     };
     expectations_["message"] = [this](const Line& l) {
         auto& p = *platform_;
@@ -112,15 +136,6 @@ void Runner::registerExpectations() {
         const auto& s = platform_->started;
         const bool ok = std::find(s.begin(), s.end(), arg(l, 2)) != s.end();
         check(l, ok, "started " + quote(arg(l, 2)), s.empty() ? "nothing started" : quote(s.back()));
-    };
-    expectations_["display-length"] = [this](const Line& l) {
-        const std::string got = std::to_string(widgetText(widget("Text1")).size());
-        check(l, got == arg(l, 2), "display-length " + arg(l, 2), got);
-    };
-    expectations_["client-size"] = [this](const Line& l) {
-        const QSize size = window_->centralWidget()->size();
-        const std::string got = std::to_string(size.width()) + " " + std::to_string(size.height());
-        check(l, got == arg(l, 2) + " " + arg(l, 3), "client-size " + arg(l, 2) + " " + arg(l, 3), got);
     };
 }
 
