@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libgl-dev libx11-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core fonts-liberation
   python3 python3-mpmath desktop-file-utils appstream
   clang libclang-rt-14-dev
