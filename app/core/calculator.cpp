@@ -1,8 +1,11 @@
 #include "app/core/calculator.h"
 
+#include <exception>
+
 #include "app/core/dispatch.h"
 #include "bases/bases_actions.h"
 #include "engine/entry.h"
+#include "engine/errors.h"
 #include "engine/operators.h"
 #include "formula/formula_actions.h"
 #include "help/about.h"
@@ -32,6 +35,20 @@ ActionTable wireAllActions() {
 
 }  // namespace
 
+// Every key action reports its own failures. Should one escape anyway, it must not
+// unwind into the window's event loop and end the program: it is counted instead,
+// and the random walk treats any count as a broken invariant.
+template <typename Action>
+void Calculator::guarded(Action&& action) {
+    try {
+        action();
+    } catch (const CalcError&) {
+        ++escapedFailures_;
+    } catch (const std::exception&) {
+        ++escapedFailures_;
+    }
+}
+
 Calculator::Calculator(Platform& platform) : actions_(wireAllActions()), form_(platform) {
     form_.actions = &actions_;
 }
@@ -44,32 +61,34 @@ bool Calculator::accepts(Ctl control) const {
 void Calculator::click(Ctl control) {
     if (!accepts(control)) return;
     if (tableRow(control).kind == Kind::Option) form_.selectOption(control);
-    runRealClick(form_, control);
+    guarded([&] { runRealClick(form_, control); });
 }
 
 void Calculator::menu(Menu item) {
     if (!form_.help.mainEnabled) return;
-    if (const MenuAction action = actions_.menu[static_cast<int>(item)]) action(form_);
+    if (const MenuAction action = actions_.menu[static_cast<int>(item)]) guarded([&] { action(form_); });
 }
 
 bool Calculator::keyPress(Ctl, int keyAscii) {
     if (!form_.help.mainEnabled) return true;
-    return dispatchKey(form_, keyAscii);
+    bool mapped = false;
+    guarded([&] { mapped = dispatchKey(form_, keyAscii); });
+    return mapped;
 }
 
 void Calculator::mousePress(Ctl control, int button) {
     if (!accepts(control)) return;
-    routeMousePress(form_, control, button);
+    guarded([&] { routeMousePress(form_, control, button); });
 }
 
 void Calculator::mouseMove(Ctl control, int buttons) {
     if (!accepts(control)) return;
-    routeMouseMove(form_, control, buttons);
+    guarded([&] { routeMouseMove(form_, control, buttons); });
 }
 
 void Calculator::helpKey(Ctl focused) {
     if (!form_.help.mainEnabled) return;
-    contextHelp(form_, focused);
+    guarded([&] { contextHelp(form_, focused); });
 }
 
 void Calculator::displayEdited(const std::string& text) {

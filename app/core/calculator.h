@@ -33,10 +33,16 @@ public:
     void displayEdited(const std::string& text);
 
     bool accepts(Ctl control) const;
+    // Failures that escaped a key action (none, unless an action has a fault).
+    int escapedFailures() const { return escapedFailures_; }
 
 private:
+    template <typename Action>
+    void guarded(Action&& action);
+
     ActionTable actions_;
     Form form_;
+    int escapedFailures_ = 0;
 };
 
 }  // namespace velmor

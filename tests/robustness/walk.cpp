@@ -114,6 +114,7 @@ std::optional<std::string> Session::step(const Action& a) {
 
 std::optional<std::string> Session::checkInvariants() const {
     const Form& f = calc_.form();
+    if (calc_.escapedFailures() != 0) return "a failure escaped its key action";
     const std::string& d = f.display();
     // The calculator's own error text for a division by zero is the one allowed "inf",
     // also when Backspace has shortened it.
