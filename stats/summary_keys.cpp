@@ -39,35 +39,34 @@ void showSum(Form& form, const Press& press) {
     }
 }
 
-void showMean(Form& form, const Press&) {
-    if (listIsEmpty(form)) return form.platform.messageBox(kEnterSomeData, MsgIcon::Information);
+namespace {
+
+// Shows a statistic of the list: `emptyMessage` for an empty list, the overflow
+// text when the result leaves the double range, and `otherFailure` for the rest.
+template <typename Statistic, typename OtherFailure>
+void showStatistic(Form& form, const char* emptyMessage, Statistic statistic, OtherFailure otherFailure) {
+    if (listIsEmpty(form)) return form.platform.messageBox(emptyMessage, MsgIcon::Information);
     try {
-        showResult(form, numberText(meanOf(enteredValues(form))));
+        showResult(form, numberText(statistic(enteredValues(form))));
     } catch (const CalcError& error) {
         if (error.code == ErrCode::Overflow) return showOverflow(form);
-        showErrorBox(form, error.code);
+        otherFailure(error.code);
     }
+}
+
+}  // namespace
+
+void showMean(Form& form, const Press&) {
+    showStatistic(form, kEnterSomeData, meanOf, [&](ErrCode code) { showErrorBox(form, code); });
 }
 
 void showPopulationStdDev(Form& form, const Press&) {
-    if (listIsEmpty(form)) return form.platform.messageBox(kEnterSomeData, MsgIcon::Information);
-    try {
-        showResult(form, numberText(populationStdDev(enteredValues(form))));
-    } catch (const CalcError& error) {
-        if (error.code == ErrCode::Overflow) return showOverflow(form);
-        showErrorBox(form, error.code);
-    }
+    showStatistic(form, kEnterSomeData, populationStdDev, [&](ErrCode code) { showErrorBox(form, code); });
 }
 
 void showSampleStdDev(Form& form, const Press&) {
-    if (listIsEmpty(form)) return form.platform.messageBox(kEnterSomeValues, MsgIcon::Information);
-    try {
-        showResult(form, numberText(sampleStdDev(enteredValues(form))));
-    } catch (const CalcError& error) {
-        if (error.code == ErrCode::Overflow) return showOverflow(form);
-        // A single value has no sample deviation.
-        showResult(form, "Error");
-    }
+    // A single value has no sample deviation.
+    showStatistic(form, kEnterSomeValues, sampleStdDev, [&](ErrCode) { showResult(form, "Error"); });
 }
 
 void showNaturalSum(Form& form, const Press& press) {
