@@ -38,6 +38,14 @@ void Harness::press(const std::vector<std::string>& keys) {
     }
 }
 
+void Harness::enterStatistics(int count) {
+    press({"cmdStat"});
+    for (int i = 1; i <= count; ++i) {
+        calc.displayEdited(std::to_string(i));
+        press({"cmdData"});
+    }
+}
+
 std::string joined(const std::vector<std::string>& keys) {
     std::string text;
     for (const std::string& k : keys) text += k + " ";

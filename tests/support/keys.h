@@ -19,6 +19,9 @@ struct Harness {
     // Clicks each control named in `keys`: "7", "+", "=", "." are the keypad
     // keys by caption; any other word is a control name such as "cmdCont(3)".
     void press(const std::vector<std::string>& keys);
+
+    // Opens statistics and enters the values 1, 2, ..., count with "Dat".
+    void enterStatistics(int count);
 };
 
 // One row of a key-sequence table: the keys pressed after start-up and the display after them.

@@ -7,19 +7,12 @@
 #include "engine/errors.h"
 #include "engine/numtext.h"
 #include "scientific/combinatorics.h"
+#include "support/outcome.h"
 
 namespace velmor::math {
 namespace {
 
-// The display text of a computation, or "#" and the error number it raised.
-template <typename F>
-std::string outcome(F compute) {
-    try {
-        return numberText(compute());
-    } catch (const CalcError& error) {
-        return "#" + std::to_string(static_cast<int>(error.code));
-    }
-}
+using testing::outcome;
 
 struct UnaryCase {
     double n;

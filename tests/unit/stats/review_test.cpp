@@ -75,11 +75,7 @@ TEST(StatsReview, ClearDoesNotEndARunningReview) {
 
 TEST(StatsReview, CursorPastTheLastSlotEndsTheReview) {
     Harness h;
-    h.press({"cmdStat"});
-    for (int i = 1; i <= 201; ++i) {
-        h.calc.displayEdited(std::to_string(i));
-        h.press({"cmdData"});
-    }
+    h.enterStatistics(201);
     h.form().engine.nextIndex = 250;  // as many operator keys would leave it
     const auto seen = reviewPresses(h, 202);
     EXPECT_EQ(seen[0], "1");

@@ -66,11 +66,7 @@ TEST(StatsKeys, DatRefusesAValueBeyondTheRange) {
 
 TEST(StatsKeys, FullListKeepsTheFirstValues) {
     Harness h;
-    h.press({"cmdStat"});
-    for (int i = 1; i <= 201; ++i) {
-        h.calc.displayEdited(std::to_string(i));
-        h.press({"cmdData"});
-    }
+    h.enterStatistics(201);
     EXPECT_TRUE(h.platform.boxes.empty());
     h.press({"9", "cmdData"});
     ASSERT_EQ(h.platform.boxes.size(), 1u);
