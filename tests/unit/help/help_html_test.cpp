@@ -4,6 +4,9 @@
 
 #include <cstdio>
 #include <fstream>
+#include <string>
+
+#include <unistd.h>
 
 namespace velmor {
 namespace {
@@ -11,7 +14,9 @@ namespace {
 class HelpHtml : public ::testing::Test {
 protected:
     void SetUp() override {
-        path_ = ::testing::TempDir() + "help_html_test.hlp";
+        // ctest runs each test as its own process, several at once: one file per test.
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        path_ = ::testing::TempDir() + "help_html_" + test->name() + "_" + std::to_string(getpid()) + ".hlp";
         std::ofstream(path_) << "@contents 1 Start\nIntro & more.\n== Keys\n- [[7]]\n- [[9|pi]]\nAfter.\n"
                                 "@popup 7 Digits <0-9>\nType \"7\".\n";
     }
