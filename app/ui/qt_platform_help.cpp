@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QWhatsThis>
 
+#include "app/ui/help_location.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_window.h"
 #include "app/ui/qt_platform.h"
@@ -48,6 +49,9 @@ void QtPlatform::openHelpViewer(const std::string& path, int topic) {
     viewer->showTopic(path, TopicKind::Contents, topic);
 }
 
-std::string QtPlatform::programFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
+// The help commands join the help file's name to this folder.
+std::string QtPlatform::programFolder() {
+    return helpFolder(QCoreApplication::applicationDirPath()).toStdString();
+}
 
 }  // namespace velmor
