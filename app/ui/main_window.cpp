@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -9,8 +10,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <limits>
+#include <QScopedValueRollback>
 #include <QWhatsThis>
+#include <limits>
 
 #include "app/ui/accessible_names.h"
 #include "app/ui/key_captions.h"
@@ -91,7 +93,6 @@ QWidget* MainWindow::createControl(const ControlSpec& s, QWidget* parent) {
     w->setFont(fontFor(s.font));
     if (auto* button = qobject_cast<QPushButton*>(w)) setFittedCaption(button, button->text(), fontFor(s.font));
     if (!s.toolTip.empty()) w->setToolTip(QString::fromUtf8(s.toolTip.data(), s.toolTip.size()));
-    if (auto* radio = qobject_cast<QRadioButton*>(w)) radio->setAutoExclusive(false);
     return w;
 }
 
@@ -105,12 +106,11 @@ void MainWindow::buildControls() {
         if (s.kind == Kind::Frame) continue;
         w->installEventFilter(this);
         if (isMember(s.id, "cmdCont")) w->setMouseTracking(true);
-        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+            groupOption(s.id, radio);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             const Ctl id = s.id;
-            connect(button, &QAbstractButton::clicked, this, [this, id] {
-                calc_.click(id);
-                refresh();
-            });
+            connect(button, &QAbstractButton::clicked, this, [this, id] { forwardClick(id); });
         }
     }
     auto* display = static_cast<QLineEdit*>(widgetFor(Ctl::Text1));
@@ -118,6 +118,43 @@ void MainWindow::buildControls() {
         calc_.displayEdited(text.toStdString());
     });
     widgetFor(Ctl::txtformu)->raise();
+}
+
+void MainWindow::forwardClick(Ctl control) {
+    calc_.click(control);
+    refresh();
+}
+
+// The option buttons of a frame form one exclusive group, which is what a screen
+// reader presents as radio buttons. Whatever selects one (a mouse click, Space,
+// the arrow keys, a Toggle or Press action of assistive technology) toggles it
+// on, and that toggle is what reaches the calculator.
+void MainWindow::groupOption(Ctl option, QRadioButton* radio) {
+    QButtonGroup*& group = optionGroups_[tableRow(option).parent];
+    if (!group) {
+        group = new QButtonGroup(this);
+        group->setExclusive(true);
+        connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+            if (checked) optionToggledOn(static_cast<Ctl>(id));
+        });
+        connect(group, &QButtonGroup::idPressed, this, [this] { toggledSincePress_.reset(); });
+        connect(group, &QButtonGroup::idClicked, this, [this](int id) { optionClicked(static_cast<Ctl>(id)); });
+    }
+    group->addButton(radio, toInt(option));
+}
+
+void MainWindow::optionToggledOn(Ctl option) {
+    if (showingSelection_) return;
+    toggledSincePress_ = option;
+    forwardClick(option);
+}
+
+// A click on the option that is already selected toggles nothing, yet it is a
+// click on that option all the same.
+void MainWindow::optionClicked(Ctl option) {
+    const bool toggled = toggledSincePress_ == option;
+    toggledSincePress_.reset();
+    if (!toggled) forwardClick(option);
 }
 
 void MainWindow::buildMenus() {
@@ -190,7 +227,11 @@ void MainWindow::refresh() {
             if (edit->text() != text) edit->setText(text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             if (button->text() != text) setFittedCaption(button, text, fontFor(s.font));
-            if (s.kind == Kind::Option && button->isChecked() != state.selected) button->setChecked(state.selected);
+            // The exclusive group clears the other options of the frame itself.
+            if (s.kind == Kind::Option && state.selected && !button->isChecked()) {
+                const QScopedValueRollback following(showingSelection_, true);
+                button->setChecked(true);
+            }
         }
     }
     for (const MenuSpec& s : menuTable()) {
