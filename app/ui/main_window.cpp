@@ -53,6 +53,13 @@ int keyAscii(const QKeyEvent* key) {
     return text.at(0).unicode();
 }
 
+// A menu on the menu bar is reached with Alt and a letter: one whose caption
+// names no access key takes its first letter, so "View" reads as before with V
+// underlined.
+QString withAccessKey(const QString& caption) {
+    return caption.contains(QLatin1Char('&')) ? caption : QLatin1Char('&') + caption;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Calculator& calculator, QWidget* parent) : QMainWindow(parent), calc_(calculator) {
@@ -60,6 +67,7 @@ MainWindow::MainWindow(Calculator& calculator, QWidget* parent) : QMainWindow(pa
     setWindowTitle(QStringLiteral("Velmor Calculator"));
     setWindowIcon(calculatorIcon());
     buildMenus();
+    addMenuBarKey();
     buildControls();
     refresh();
 }
@@ -160,7 +168,9 @@ void MainWindow::optionClicked(Ctl option) {
 void MainWindow::buildMenus() {
     std::array<QMenu*, kMenuCount> menus{};
     for (const MenuSpec& s : menuTable()) {
-        const QString caption = QString::fromUtf8(s.caption.data(), s.caption.size());
+        const QString tableCaption = QString::fromUtf8(s.caption.data(), s.caption.size());
+        const bool onMenuBar = s.parent == Menu::Count && s.visibleAtStart;
+        const QString caption = onMenuBar ? withAccessKey(tableCaption) : tableCaption;
         const int index = static_cast<int>(s.id);
         QMenu* parentMenu = s.parent == Menu::Count ? nullptr : menus[static_cast<int>(s.parent)];
         // Top-level menus and items that hold a submenu are QMenus; the rest are actions.
@@ -193,6 +203,22 @@ void MainWindow::buildMenus() {
     }
     for (Menu view : {Menu::General, Menu::Superscientific, Menu::StandardDeviation})
         actionFor(view)->setCheckable(true);
+}
+
+// F10 opens the first menu of the menu bar, as desktop programs do.
+void MainWindow::addMenuBarKey() {
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("openMenuBar"));
+    menuKey->setShortcut(Qt::Key_F10);
+    menuKey->setShortcutContext(Qt::WindowShortcut);
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [this] {
+        for (QAction* menu : menuBar()->actions()) {
+            if (!menu->isVisible() || !menu->isEnabled()) continue;
+            menuBar()->setActiveAction(menu);
+            return;
+        }
+    });
 }
 
 std::optional<Ctl> MainWindow::controlOf(const QObject* object) const {

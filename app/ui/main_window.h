@@ -34,6 +34,7 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void addMenuBarKey();
     QWidget* createControl(const ControlSpec& row, QWidget* parent);
     void applySize();
     bool filterKey(Ctl control, QEvent* event);
