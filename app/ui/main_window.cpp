@@ -265,8 +265,13 @@ void MainWindow::refresh() {
         if (action->isCheckable() && action->isChecked() != form.menu(s.id).checked)
             action->setChecked(form.menu(s.id).checked);
     }
-    for (Ctl unit : {Ctl::optDeg, Ctl::optRad, Ctl::optGrad})
-        applyAccessibleText(widgetFor(unit), unit, form.bases.baseMode != 2);
+    // Renamed only when their role changes, so a help topic being read out as a
+    // button's description is not replaced by the next refresh.
+    const bool wordSizes = form.bases.baseMode != 2;
+    if (wordSizes != unitsAreWordSizes_) {
+        unitsAreWordSizes_ = wordSizes;
+        for (Ctl unit : {Ctl::optDeg, Ctl::optRad, Ctl::optGrad}) applyAccessibleText(widgetFor(unit), unit, wordSizes);
+    }
     if (isEnabled() != form.help.mainEnabled) setEnabled(form.help.mainEnabled);
     applySize();
 }

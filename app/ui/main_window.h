@@ -57,6 +57,8 @@ private:
     // Set while refresh() shows the calculator's selection: those toggles are
     // the window following the calculator, not input.
     bool showingSelection_ = false;
+    // Whether the angle-unit buttons are named as word sizes.
+    bool unitsAreWordSizes_ = false;
 };
 
 }  // namespace velmor

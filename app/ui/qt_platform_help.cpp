@@ -9,6 +9,7 @@
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_window.h"
 #include "app/ui/qt_platform.h"
+#include "app/ui/spoken_help.h"
 #include "help/help_actions.h"
 #include "help/help_html.h"
 
@@ -37,6 +38,7 @@ void QtPlatform::showPopupTopic(int topic, Ctl control) {
     const QPoint at = w && w->isVisible() ? w->mapToGlobal(w->rect().center()) : QCursor::pos();
     const std::string html = popupHtml(programFolder() + "/" + kHelpFileName, topic);
     QWhatsThis::showText(at, QString::fromStdString(html), w);
+    speakHelpTopic(w, QString::fromStdString(html));
 }
 
 void QtPlatform::enterWhatsThisMode() { QWhatsThis::enterWhatsThisMode(); }
