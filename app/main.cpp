@@ -1,15 +1,18 @@
 #include <QApplication>
 
+#include "app/command_line.h"
 #include "app/core/calculator.h"
 #include "app/ui/main_window.h"
 #include "app/ui/qt_platform.h"
 
 int main(int argc, char* argv[]) {
+    if (const auto answered = velmor::answerOnTerminal(argc, argv)) return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Calculator"));
     QApplication::setApplicationVersion(QStringLiteral(VELMOR_VERSION));
     // Task bars match the window to the installed desktop entry, and so to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMOR_APP_ID));
+    if (const auto refused = velmor::refuseUnknownArguments()) return *refused;
     velmor::QtPlatform platform;
     velmor::Calculator calculator(platform);
     velmor::MainWindow window(calculator);

@@ -16,7 +16,7 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidth = 5730;
 constexpr int kClientHeight = 3555;
 
-enum class Piece { Icon, Label, BlackLabel, Button, Line };
+enum class Piece { Icon, Label, Button, Line };
 
 // The dialog's design, in twips. Lines give their start and their length.
 struct PieceSpec {
@@ -31,9 +31,9 @@ const PieceSpec kPieces[] = {
     {"cmdOK", Piece::Button, 4245, 2625, 1260, 345, "OK"},
     {"picIcon", Piece::Icon, 240, 240, 540, 540, ""},
     {"cmdSysInfo", Piece::Button, 4260, 3075, 1245, 345, "&System Info..."},
-    {"lblDescription", Piece::BlackLabel, 1050, 1125, 3885, 1170, "App Description"},
-    {"lblDisclaimer", Piece::BlackLabel, 255, 2625, 3870, 825, "Warning: ..."},
-    {"lblTitle", Piece::BlackLabel, 1050, 240, 3885, 480, "Application Title"},
+    {"lblDescription", Piece::Label, 1050, 1125, 3885, 1170, "App Description"},
+    {"lblDisclaimer", Piece::Label, 255, 2625, 3870, 825, "Warning: ..."},
+    {"lblTitle", Piece::Label, 1050, 240, 3885, 480, "Application Title"},
     {"lblVersion", Piece::Label, 1050, 780, 3885, 225, "Version"},
     // The etched separator: a grey line with a white one of width 2 just below.
     {"Line1_1", Piece::Line, 90, 2445, 5654 - 90, kTwipsPerPixel, "", QColor(128, 128, 128)},
@@ -54,6 +54,8 @@ QWidget* createIcon(QWidget* parent) {
     box->setPixmap(calculatorIcon().pixmap(32, 32));
     box->setAlignment(Qt::AlignCenter);
     box->setFocusPolicy(Qt::TabFocus);
+    // A Tab stop that a screen reader can name.
+    box->setAccessibleName(QStringLiteral("Velmor Calculator icon"));
     return box;
 }
 
@@ -62,11 +64,7 @@ QWidget* createLabel(const PieceSpec& s, QWidget* parent) {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
-    if (s.kind == Piece::BlackLabel) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(palette);
-    }
+    // The palette's text colour: black on a light desktop, light on a dark one.
     return label;
 }
 
@@ -84,8 +82,7 @@ QWidget* createPiece(const PieceSpec& s, QWidget* parent) {
     case Piece::Icon: return createIcon(parent);
     case Piece::Button: return new QPushButton(QString::fromUtf8(s.text), parent);
     case Piece::Line: return createLine(s, parent);
-    case Piece::Label:
-    case Piece::BlackLabel: return createLabel(s, parent);
+    case Piece::Label: return createLabel(s, parent);
     }
     return nullptr;
 }

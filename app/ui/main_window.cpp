@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -9,8 +10,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <limits>
+#include <QScopedValueRollback>
 #include <QWhatsThis>
+#include <limits>
 
 #include "app/ui/accessible_names.h"
 #include "app/ui/key_captions.h"
@@ -51,6 +53,13 @@ int keyAscii(const QKeyEvent* key) {
     return text.at(0).unicode();
 }
 
+// A menu on the menu bar is reached with Alt and a letter: one whose caption
+// names no access key takes its first letter, so "View" reads as before with V
+// underlined.
+QString withAccessKey(const QString& caption) {
+    return caption.contains(QLatin1Char('&')) ? caption : QLatin1Char('&') + caption;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Calculator& calculator, QWidget* parent) : QMainWindow(parent), calc_(calculator) {
@@ -58,6 +67,7 @@ MainWindow::MainWindow(Calculator& calculator, QWidget* parent) : QMainWindow(pa
     setWindowTitle(QStringLiteral("Velmor Calculator"));
     setWindowIcon(calculatorIcon());
     buildMenus();
+    addMenuBarKey();
     buildControls();
     refresh();
 }
@@ -91,7 +101,6 @@ QWidget* MainWindow::createControl(const ControlSpec& s, QWidget* parent) {
     w->setFont(fontFor(s.font));
     if (auto* button = qobject_cast<QPushButton*>(w)) setFittedCaption(button, button->text(), fontFor(s.font));
     if (!s.toolTip.empty()) w->setToolTip(QString::fromUtf8(s.toolTip.data(), s.toolTip.size()));
-    if (auto* radio = qobject_cast<QRadioButton*>(w)) radio->setAutoExclusive(false);
     return w;
 }
 
@@ -105,12 +114,11 @@ void MainWindow::buildControls() {
         if (s.kind == Kind::Frame) continue;
         w->installEventFilter(this);
         if (isMember(s.id, "cmdCont")) w->setMouseTracking(true);
-        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+            groupOption(s.id, radio);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             const Ctl id = s.id;
-            connect(button, &QAbstractButton::clicked, this, [this, id] {
-                calc_.click(id);
-                refresh();
-            });
+            connect(button, &QAbstractButton::clicked, this, [this, id] { forwardClick(id); });
         }
     }
     auto* display = static_cast<QLineEdit*>(widgetFor(Ctl::Text1));
@@ -120,10 +128,49 @@ void MainWindow::buildControls() {
     widgetFor(Ctl::txtformu)->raise();
 }
 
+void MainWindow::forwardClick(Ctl control) {
+    calc_.click(control);
+    refresh();
+}
+
+// The option buttons of a frame form one exclusive group, which is what a screen
+// reader presents as radio buttons. Whatever selects one (a mouse click, Space,
+// the arrow keys, a Toggle or Press action of assistive technology) toggles it
+// on, and that toggle is what reaches the calculator.
+void MainWindow::groupOption(Ctl option, QRadioButton* radio) {
+    QButtonGroup*& group = optionGroups_[tableRow(option).parent];
+    if (!group) {
+        group = new QButtonGroup(this);
+        group->setExclusive(true);
+        connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+            if (checked) optionToggledOn(static_cast<Ctl>(id));
+        });
+        connect(group, &QButtonGroup::idPressed, this, [this] { toggledSincePress_.reset(); });
+        connect(group, &QButtonGroup::idClicked, this, [this](int id) { optionClicked(static_cast<Ctl>(id)); });
+    }
+    group->addButton(radio, toInt(option));
+}
+
+void MainWindow::optionToggledOn(Ctl option) {
+    if (showingSelection_) return;
+    toggledSincePress_ = option;
+    forwardClick(option);
+}
+
+// A click on the option that is already selected toggles nothing, yet it is a
+// click on that option all the same.
+void MainWindow::optionClicked(Ctl option) {
+    const bool toggled = toggledSincePress_ == option;
+    toggledSincePress_.reset();
+    if (!toggled) forwardClick(option);
+}
+
 void MainWindow::buildMenus() {
     std::array<QMenu*, kMenuCount> menus{};
     for (const MenuSpec& s : menuTable()) {
-        const QString caption = QString::fromUtf8(s.caption.data(), s.caption.size());
+        const QString tableCaption = QString::fromUtf8(s.caption.data(), s.caption.size());
+        const bool onMenuBar = s.parent == Menu::Count && s.visibleAtStart;
+        const QString caption = onMenuBar ? withAccessKey(tableCaption) : tableCaption;
         const int index = static_cast<int>(s.id);
         QMenu* parentMenu = s.parent == Menu::Count ? nullptr : menus[static_cast<int>(s.parent)];
         // Top-level menus and items that hold a submenu are QMenus; the rest are actions.
@@ -158,6 +205,22 @@ void MainWindow::buildMenus() {
         actionFor(view)->setCheckable(true);
 }
 
+// F10 opens the first menu of the menu bar, as desktop programs do.
+void MainWindow::addMenuBarKey() {
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("openMenuBar"));
+    menuKey->setShortcut(Qt::Key_F10);
+    menuKey->setShortcutContext(Qt::WindowShortcut);
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [this] {
+        for (QAction* menu : menuBar()->actions()) {
+            if (!menu->isVisible() || !menu->isEnabled()) continue;
+            menuBar()->setActiveAction(menu);
+            return;
+        }
+    });
+}
+
 std::optional<Ctl> MainWindow::controlOf(const QObject* object) const {
     for (int i = 0; i < kControlCount; ++i)
         if (widgets_[i] == object) return static_cast<Ctl>(i);
@@ -190,7 +253,11 @@ void MainWindow::refresh() {
             if (edit->text() != text) edit->setText(text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             if (button->text() != text) setFittedCaption(button, text, fontFor(s.font));
-            if (s.kind == Kind::Option && button->isChecked() != state.selected) button->setChecked(state.selected);
+            // The exclusive group clears the other options of the frame itself.
+            if (s.kind == Kind::Option && state.selected && !button->isChecked()) {
+                const QScopedValueRollback following(showingSelection_, true);
+                button->setChecked(true);
+            }
         }
     }
     for (const MenuSpec& s : menuTable()) {
@@ -198,8 +265,13 @@ void MainWindow::refresh() {
         if (action->isCheckable() && action->isChecked() != form.menu(s.id).checked)
             action->setChecked(form.menu(s.id).checked);
     }
-    for (Ctl unit : {Ctl::optDeg, Ctl::optRad, Ctl::optGrad})
-        applyAccessibleText(widgetFor(unit), unit, form.bases.baseMode != 2);
+    // Renamed only when their role changes, so a help topic being read out as a
+    // button's description is not replaced by the next refresh.
+    const bool wordSizes = form.bases.baseMode != 2;
+    if (wordSizes != unitsAreWordSizes_) {
+        unitsAreWordSizes_ = wordSizes;
+        for (Ctl unit : {Ctl::optDeg, Ctl::optRad, Ctl::optGrad}) applyAccessibleText(widgetFor(unit), unit, wordSizes);
+    }
     if (isEnabled() != form.help.mainEnabled) setEnabled(form.help.mainEnabled);
     applySize();
 }

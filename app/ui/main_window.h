@@ -4,11 +4,14 @@
 
 #include <QMainWindow>
 #include <array>
+#include <map>
 #include <optional>
 
 #include "app/core/calculator.h"
 
 class QAction;
+class QButtonGroup;
+class QRadioButton;
 
 namespace velmor {
 
@@ -31,16 +34,31 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void addMenuBarKey();
     QWidget* createControl(const ControlSpec& row, QWidget* parent);
     void applySize();
     bool filterKey(Ctl control, QEvent* event);
     bool filterMouse(Ctl control, QEvent* event);
     bool filterWhatsThis(Ctl control, QEvent* event);
+    void groupOption(Ctl option, QRadioButton* radio);
+    void optionToggledOn(Ctl option);
+    void optionClicked(Ctl option);
+    void forwardClick(Ctl control);
 
     Calculator& calc_;
     std::array<QWidget*, kControlCount> widgets_{};
     std::array<QAction*, kMenuCount> actions_{};
     WindowSize shownSize_{0, 0, true};
+    // One exclusive group per frame of option buttons.
+    std::map<Ctl, QButtonGroup*> optionGroups_;
+    // The option a toggle selected since the last press, so the click that
+    // follows the toggle is not forwarded a second time.
+    std::optional<Ctl> toggledSincePress_;
+    // Set while refresh() shows the calculator's selection: those toggles are
+    // the window following the calculator, not input.
+    bool showingSelection_ = false;
+    // Whether the angle-unit buttons are named as word sizes.
+    bool unitsAreWordSizes_ = false;
 };
 
 }  // namespace velmor

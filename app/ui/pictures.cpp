@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <cmath>
 
 #include "app/ui/key_fonts.h"
 
@@ -22,10 +23,24 @@ QString pictureText(Picture picture) {
     return {};
 }
 
-// Draws a key face when the key is painted, at the size and pixel ratio it is
-// painted at: nothing is rendered before the first frame and HiDPI screens get
-// a sharp face instead of a scaled bitmap.
-class PictureEngine : public QIconEngine {
+// An icon drawn when it is painted, at the size and pixel ratio it is painted
+// at: nothing is rendered before the first frame and HiDPI screens get a sharp
+// picture instead of a scaled bitmap.
+class DrawnIconEngine : public QIconEngine {
+public:
+    // QIcon asks for the size in device pixels (the logical size times the
+    // screen's pixel ratio) and sets the pixmap's ratio itself.
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+};
+
+// The statistics key faces.
+class PictureEngine : public DrawnIconEngine {
 public:
     explicit PictureEngine(Picture picture) : picture_(picture) {}
 
@@ -43,34 +58,16 @@ public:
         painter->restore();
     }
 
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return scaledPixmap(size, mode, state, 1.0);
-    }
-
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
-        QPixmap pixmap(size * scale);
-        pixmap.setDevicePixelRatio(scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-        return pixmap;
-    }
-
     QIconEngine* clone() const override { return new PictureEngine(picture_); }
 
 private:
     Picture picture_;
 };
 
-}  // namespace
-
-QIcon statisticsPicture(Picture picture) { return QIcon(new PictureEngine(picture)); }
-
-// A small calculator: a dark case, a green display and a grid of keys.
-QIcon calculatorIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+// A small calculator: a dark case, a green display and a grid of keys, the
+// last one red; the same picture as icons/org.velmor.Calculator.svg, on its
+// 32-unit grid. Lines sit on half units, so whole-number scales stay sharp.
+void drawCalculator(QPainter& p) {
     p.setPen(QColor(0, 0, 0));
     p.setBrush(QColor(64, 64, 64));
     p.drawRoundedRect(QRectF(4.5, 1.5, 23, 29), 2, 2);
@@ -82,7 +79,35 @@ QIcon calculatorIcon() {
             p.drawRect(QRectF(7.5 + column * 6, 13.5 + row * 4, 4, 2));
         }
     }
-    return QIcon(pixmap);
 }
+
+class CalculatorIconEngine : public DrawnIconEngine {
+public:
+    static constexpr qreal kDesignSize = 32;
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->save();
+        painter->translate(rect.topLeft());
+        // Whole-number scales are drawn pixel-exact; others are smoothed.
+        const qreal scale = painter->deviceTransform().m11() * rect.width() / kDesignSize;
+        painter->scale(rect.width() / kDesignSize, rect.height() / kDesignSize);
+        painter->setRenderHint(QPainter::Antialiasing, scale != std::round(scale));
+        drawCalculator(*painter);
+        painter->restore();
+    }
+
+    // The sizes offered to window managers that ask for a list.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    }
+
+    QIconEngine* clone() const override { return new CalculatorIconEngine; }
+};
+
+}  // namespace
+
+QIcon statisticsPicture(Picture picture) { return QIcon(new PictureEngine(picture)); }
+
+QIcon calculatorIcon() { return QIcon(new CalculatorIconEngine); }
 
 }  // namespace velmor

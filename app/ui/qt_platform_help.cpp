@@ -5,9 +5,11 @@
 #include <QMenu>
 #include <QWhatsThis>
 
+#include "app/ui/help_location.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_window.h"
 #include "app/ui/qt_platform.h"
+#include "app/ui/spoken_help.h"
 #include "help/help_actions.h"
 #include "help/help_html.h"
 
@@ -36,6 +38,7 @@ void QtPlatform::showPopupTopic(int topic, Ctl control) {
     const QPoint at = w && w->isVisible() ? w->mapToGlobal(w->rect().center()) : QCursor::pos();
     const std::string html = popupHtml(programFolder() + "/" + kHelpFileName, topic);
     QWhatsThis::showText(at, QString::fromStdString(html), w);
+    speakHelpTopic(w, QString::fromStdString(html));
 }
 
 void QtPlatform::enterWhatsThisMode() { QWhatsThis::enterWhatsThisMode(); }
@@ -48,6 +51,9 @@ void QtPlatform::openHelpViewer(const std::string& path, int topic) {
     viewer->showTopic(path, TopicKind::Contents, topic);
 }
 
-std::string QtPlatform::programFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
+// The help commands join the help file's name to this folder.
+std::string QtPlatform::programFolder() {
+    return helpFolder(QCoreApplication::applicationDirPath()).toStdString();
+}
 
 }  // namespace velmor

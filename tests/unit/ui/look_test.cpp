@@ -76,5 +76,46 @@ TEST(ProgramIcon, InstalledPngMatchesTheWindowIcon) {
     EXPECT_EQ(installed.convertToFormat(QImage::Format_ARGB32), drawn.convertToFormat(QImage::Format_ARGB32));
 }
 
+// The colours of the icon's picture; a bitmap scaled up would blend them at every edge.
+bool isIconColour(QRgb pixel) {
+    static const QRgb colours[] = {qRgba(0, 0, 0, 0), qRgb(0, 0, 0), qRgb(64, 64, 64),
+                                   qRgb(128, 255, 128), qRgb(192, 192, 192), qRgb(255, 0, 0)};
+    for (QRgb c : colours)
+        if (pixel == c) return true;
+    return false;
+}
+
+// The icon is drawn at the resolution it is shown at, window icon and About icon
+// alike: at whole-number scales every pixel is one of its own colours and the
+// case's outline is exactly one scaled line wide.
+TEST(ProgramIcon, IsDrawnSharpAtEveryWholeScale) {
+    qtApp();
+    for (int scale : {1, 2, 3, 4}) {
+        const QPixmap pixmap = calculatorIcon().pixmap(QSize(32, 32), scale);
+        ASSERT_EQ(pixmap.size(), QSize(32 * scale, 32 * scale)) << "scale " << scale;
+        EXPECT_EQ(pixmap.devicePixelRatio(), scale);
+        const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+        int foreign = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) foreign += !isIconColour(image.pixel(x, y));
+        EXPECT_EQ(foreign, 0) << "scale " << scale;
+        // Across the middle of the case: transparent, outline, case.
+        const int y = 16 * scale;
+        EXPECT_EQ(qAlpha(image.pixel(4 * scale - 1, y)), 0) << "scale " << scale;
+        for (int x = 4 * scale; x < 5 * scale; ++x) EXPECT_EQ(image.pixel(x, y), qRgb(0, 0, 0)) << "scale " << scale;
+        EXPECT_EQ(image.pixel(5 * scale, y), qRgb(64, 64, 64)) << "scale " << scale;
+    }
+}
+
+// Between whole scales the picture is smoothed rather than jagged, and still fills its size.
+TEST(ProgramIcon, FractionalScalesAreDrawnAtTheirOwnSize) {
+    qtApp();
+    const QPixmap pixmap = calculatorIcon().pixmap(QSize(32, 32), 1.5);
+    EXPECT_EQ(pixmap.size(), QSize(48, 48));
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(image.pixel(24, 24), qRgb(64, 64, 64));  // inside the case, between keys
+    EXPECT_EQ(qAlpha(image.pixel(2, 24)), 0);
+}
+
 }  // namespace
 }  // namespace velmor::testing

@@ -1,0 +1,150 @@
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QRadioButton>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "qt_window.h"
+
+namespace velmor::testing {
+namespace {
+
+QRadioButton* radio(QtWindow& w, Ctl option) { return qobject_cast<QRadioButton*>(w.window.widgetFor(option)); }
+
+void accessibleAction(QWidget* widget, const QString& action) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    ASSERT_TRUE(iface && iface->actionInterface());
+    iface->actionInterface()->doAction(action);
+}
+
+// Every way of choosing an option: the way, then the option it ends on.
+struct Way {
+    const char* name;
+    std::function<void(QtWindow&, Ctl)> choose;
+};
+
+const Way kWays[] = {
+    {"mouse click", [](QtWindow& w, Ctl o) { QTest::mouseClick(radio(w, o), Qt::LeftButton); }},
+    {"Space", [](QtWindow& w, Ctl o) {
+         radio(w, o)->setFocus();
+         QTest::keyClick(radio(w, o), Qt::Key_Space);
+     }},
+    {"Toggle action", [](QtWindow& w, Ctl o) { accessibleAction(radio(w, o), QAccessibleActionInterface::toggleAction()); }},
+    // The press action clicks after a short animation.
+    {"Press action", [](QtWindow& w, Ctl o) {
+         accessibleAction(radio(w, o), QAccessibleActionInterface::pressAction());
+         QTest::qWaitFor([&] { return !radio(w, o)->isDown(); }, 2000);
+     }},
+};
+
+void showWindow(QtWindow& w) {
+    w.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
+}
+
+// Both the calculator and the window agree: `option` alone is selected in its frame.
+void expectOnlySelected(QtWindow& w, Ctl option, const char* way) {
+    const Ctl frame = tableRow(option).parent;
+    for (const ControlSpec& s : controlTable()) {
+        if (s.kind != Kind::Option || s.parent != frame) continue;
+        const bool expected = s.id == option;
+        EXPECT_EQ(w.calc.form().isSelected(s.id), expected) << way << ": " << qualifiedName(s.id);
+        EXPECT_EQ(radio(w, s.id)->isChecked(), expected) << way << ": " << qualifiedName(s.id);
+    }
+}
+
+TEST(OptionGroups, ScreenReadersSeeRadioButtons) {
+    QtWindow w;
+    for (const ControlSpec& s : controlTable()) {
+        if (s.kind != Kind::Option) continue;
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.window.widgetFor(s.id));
+        ASSERT_TRUE(iface);
+        EXPECT_EQ(iface->role(), QAccessible::RadioButton) << qualifiedName(s.id);
+        EXPECT_EQ(iface->state().checked, w.calc.form().isSelected(s.id)) << qualifiedName(s.id);
+    }
+}
+
+// Choosing Hex with 255 on display converts it and enables A to F, whichever way it is chosen.
+TEST(OptionGroups, EveryWayOfChoosingABaseChangesTheCalculator) {
+    for (const Way& way : kWays) {
+        QtWindow w;
+        showWindow(w);
+        for (int digit : {2, 5, 5}) w.calc.click(cmdNo(digit));
+        w.window.refresh();
+        way.choose(w, option1(kHex));
+        expectOnlySelected(w, option1(kHex), way.name);
+        EXPECT_EQ(w.calc.form().display(), "FF") << way.name;
+        EXPECT_TRUE(w.window.widgetFor(cmdhex(0))->isEnabled()) << way.name;
+        EXPECT_EQ(w.window.widgetFor(Ctl::optDeg)->accessibleName().toStdString(), "Double word") << way.name;
+
+        way.choose(w, option1(kDec));
+        expectOnlySelected(w, option1(kDec), way.name);
+        EXPECT_EQ(w.calc.form().display(), "255") << way.name;
+        EXPECT_FALSE(w.window.widgetFor(cmdhex(0))->isEnabled()) << way.name;
+    }
+}
+
+TEST(OptionGroups, EveryWayOfChoosingAnAngleUnitChangesTheCalculator) {
+    for (const Way& way : kWays) {
+        QtWindow w;
+        showWindow(w);
+        way.choose(w, Ctl::optRad);
+        expectOnlySelected(w, Ctl::optRad, way.name);
+        // The other frame keeps its own selection.
+        expectOnlySelected(w, option1(kDec), way.name);
+        w.calc.click(cmdNo(1));
+        w.calc.click(Ctl::Command10);  // Sin of 1 radian
+        EXPECT_EQ(w.calc.form().display().substr(0, 8), "0.841470") << way.name;
+    }
+}
+
+// A click on the option already selected is still a click: in Hex the word-size
+// buttons cut the display to their size again (here after a paste made it longer).
+TEST(OptionGroups, AClickOnTheSelectedOptionReachesTheCalculator) {
+    for (const Way& way : {kWays[0], kWays[1], kWays[3]}) {
+        QtWindow w;
+        showWindow(w);
+        w.calc.click(option1(kHex));
+        w.calc.click(Ctl::optRad);  // Word: four hex digits
+        w.window.refresh();
+        w.calc.form().display() = "123456";
+        w.window.refresh();
+        way.choose(w, Ctl::optRad);
+        EXPECT_EQ(w.calc.form().display().size(), 4u) << way.name << ": " << w.calc.form().display();
+        expectOnlySelected(w, Ctl::optRad, way.name);
+    }
+}
+
+// The arrow keys move through the group and select as they go.
+TEST(OptionGroups, ArrowKeysSelectTheNextOption) {
+    QtWindow w;
+    showWindow(w);
+    const std::pair<Qt::Key, Ctl> steps[] = {
+        {Qt::Key_Right, option1(kOct)}, {Qt::Key_Right, option1(kBin)},
+        {Qt::Key_Left, option1(kOct)},  {Qt::Key_Left, option1(kDec)},
+        {Qt::Key_Left, option1(kHex)},
+    };
+    radio(w, option1(kDec))->setFocus();
+    for (const auto& [key, expected] : steps) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        SCOPED_TRACE(qualifiedName(expected));
+        EXPECT_EQ(QApplication::focusWidget(), radio(w, expected));
+        expectOnlySelected(w, expected, "arrow key");
+    }
+    EXPECT_TRUE(w.window.widgetFor(cmdhex(5))->isEnabled());
+}
+
+// While the About dialog is open the calculator takes no input; an option
+// toggled by assistive technology then falls back to the calculator's choice.
+TEST(OptionGroups, AToggleTheCalculatorRefusesIsUndone) {
+    QtWindow w;
+    showWindow(w);
+    w.calc.form().help.mainEnabled = false;
+    w.window.widgetFor(option1(kBin))->setEnabled(true);
+    radio(w, option1(kBin))->toggle();
+    expectOnlySelected(w, option1(kDec), "refused toggle");
+}
+
+}  // namespace
+}  // namespace velmor::testing
