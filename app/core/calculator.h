@@ -29,7 +29,8 @@ public:
     void mouseMove(Ctl control, int buttons);
     // F1 (typed or queued) while `focused` has the focus.
     void helpKey(Ctl focused);
-    // The user edited the display text directly.
+    // Puts a text straight into the display, as a paste does (tests and the
+    // random walk use it to reach texts the keys cannot type).
     void displayEdited(const std::string& text);
 
     bool accepts(Ctl control) const;
