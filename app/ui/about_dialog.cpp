@@ -102,6 +102,9 @@ AboutDialog::AboutDialog(MainWindow& window)
     // window still end the program.
     winId();
     if (window.windowHandle()) windowHandle()->setTransientParent(window.windowHandle());
+    // The dialog acts on the window's calculator, so it goes with the window,
+    // even when it is closed and only waiting for its deferred deletion.
+    connect(&window, &QObject::destroyed, this, [this] { delete this; });
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Calculator"));
     setWindowIcon(calculatorIcon());
@@ -136,7 +139,10 @@ void AboutDialog::loadTexts() {
     findChild<QLabel*>(QStringLiteral("lblDescription"))->setText(QString::fromStdString(texts.description));
 }
 
+// A close request that arrives once the dialog is closing is not repeated.
 void AboutDialog::closeDialog() {
+    if (closing_) return;
+    closing_ = true;
     closeAbout(window_.calculator().form());
     window_.refresh();
 }

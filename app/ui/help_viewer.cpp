@@ -1,5 +1,7 @@
 #include "app/ui/help_viewer.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -8,8 +10,13 @@
 
 namespace velmor {
 
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window), browser_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("helpViewer"));
+    // Closing the main window still ends the program while the help is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close),
+                                     QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
     setWindowTitle(QStringLiteral("Velmor Calculator Help"));
     resize(520, 560);
     auto* layout = new QVBoxLayout(this);

@@ -33,6 +33,7 @@ private:
     void buildMenus();
     QWidget* createControl(const ControlSpec& row, QWidget* parent);
     void applySize();
+    void keepDisplayClearOfPrompt();
     bool filterKey(Ctl control, QEvent* event);
     bool filterMouse(Ctl control, QEvent* event);
     bool filterWhatsThis(Ctl control, QEvent* event);
