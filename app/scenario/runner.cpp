@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -29,6 +30,13 @@ Qt::Key keyForChar(QChar c) {
     if (c.isLetter() && c.unicode() < 128) return static_cast<Qt::Key>(c.toUpper().unicode());
     if (c.unicode() >= 32 && c.unicode() < 127) return static_cast<Qt::Key>(c.unicode());
     return Qt::Key_unknown;
+}
+
+// Delivers an event as the window system does: spontaneous, so Qt applies its
+// own rules for such events (focus on a click, menus on a right press).
+void deliverFromDesktop(QWidget* w, QEvent* event) {
+    QSpontaneKeyEvent::setSpontaneous(event);
+    QApplication::instance()->notify(w, event);
 }
 
 }  // namespace
@@ -174,7 +182,7 @@ void Runner::click(QWidget* target, Qt::MouseButton button, bool twice) {
     settle();
     if (w && button == Qt::RightButton) {
         QContextMenuEvent menu(QContextMenuEvent::Mouse, at, w->mapToGlobal(at), Qt::NoModifier);
-        QApplication::sendEvent(w, &menu);
+        deliverFromDesktop(w, &menu);
         settle();
     }
     if (!w || !w->isVisible()) return;  // the press itself may have closed its window
@@ -182,7 +190,7 @@ void Runner::click(QWidget* target, Qt::MouseButton button, bool twice) {
     settle();
     if (!twice || !w || !w->isVisible()) return;
     QMouseEvent second(QEvent::MouseButtonDblClick, at, w->mapToGlobal(at), button, button, Qt::NoModifier);
-    QApplication::sendEvent(w, &second);
+    deliverFromDesktop(w, &second);
     settle();
     if (w && w->isVisible()) QTest::mouseRelease(w, button, Qt::NoModifier, at);
 }
