@@ -39,6 +39,7 @@ private:
     void registerShownExpectations();
     void registerStateExpectations();
     void registerRecordExpectations();
+    void registerLayoutExpectations();
     void restart();
     void settle();
     void closePopups();

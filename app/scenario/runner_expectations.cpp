@@ -16,6 +16,7 @@ void Runner::registerExpectations() {
     registerShownExpectations();
     registerStateExpectations();
     registerRecordExpectations();
+    registerLayoutExpectations();
 }
 
 // What the display and the captions show, and the window's size.

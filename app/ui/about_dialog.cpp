@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/ui/key_captions.h"
 #include "app/ui/main_window.h"
 #include "app/ui/pictures.h"
 #include "help/about.h"
@@ -51,7 +52,8 @@ QWidget* createIcon(QWidget* parent) {
     auto* box = new QLabel(parent);
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     box->setLineWidth(2);
-    box->setPixmap(calculatorIcon().pixmap(32, 32));
+    // Drawn at the screen's resolution, so a scaled screen shows it sharp.
+    box->setPixmap(calculatorIcon().pixmap(QSize(32, 32), box->devicePixelRatioF()));
     box->setAlignment(Qt::AlignCenter);
     box->setFocusPolicy(Qt::TabFocus);
     return box;
@@ -70,6 +72,15 @@ QWidget* createLabel(const PieceSpec& s, QWidget* parent) {
     return label;
 }
 
+// The captions keep a margin on each side, as the window's own buttons do.
+QWidget* createButton(const PieceSpec& s, QWidget* parent) {
+    constexpr int kCaptionMargin = 6;
+    auto* button = new QPushButton(parent);
+    button->setGeometry(pixels(s));
+    setFittedCaption(button, QString::fromUtf8(s.text), button->font(), kCaptionMargin);
+    return button;
+}
+
 QWidget* createLine(const PieceSpec& s, QWidget* parent) {
     auto* line = new QWidget(parent);
     line->setAutoFillBackground(true);
@@ -82,7 +93,7 @@ QWidget* createLine(const PieceSpec& s, QWidget* parent) {
 QWidget* createPiece(const PieceSpec& s, QWidget* parent) {
     switch (s.kind) {
     case Piece::Icon: return createIcon(parent);
-    case Piece::Button: return new QPushButton(QString::fromUtf8(s.text), parent);
+    case Piece::Button: return createButton(s, parent);
     case Piece::Line: return createLine(s, parent);
     case Piece::Label:
     case Piece::BlackLabel: return createLabel(s, parent);

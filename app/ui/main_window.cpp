@@ -13,8 +13,8 @@
 #include <QWhatsThis>
 
 #include "app/ui/accessible_names.h"
-#include "app/ui/key_captions.h"
 #include "app/ui/key_fonts.h"
+#include "app/ui/option_style.h"
 #include "app/ui/pictures.h"
 
 namespace velmor {
@@ -114,13 +114,14 @@ QWidget* MainWindow::createControl(const ControlSpec& s, QWidget* parent) {
     w->setGeometry(twipsRect(s));
     applyAccessibleText(w, s.id);
     w->setFont(fontFor(s.font));
-    if (auto* button = qobject_cast<QPushButton*>(w)) setFittedCaption(button, button->text(), fontFor(s.font));
     if (!s.toolTip.empty()) w->setToolTip(QString::fromUtf8(s.toolTip.data(), s.toolTip.size()));
     if (auto* radio = qobject_cast<QRadioButton*>(w)) radio->setAutoExclusive(false);
     return w;
 }
 
 void MainWindow::buildControls() {
+    optionStyle_ = new OptionButtonStyle;
+    optionStyle_->setParent(this);
     auto* central = new QWidget(this);
     setCentralWidget(central);
     for (const ControlSpec& s : controlTable()) {
@@ -130,6 +131,8 @@ void MainWindow::buildControls() {
         if (s.kind == Kind::Frame) continue;
         w->installEventFilter(this);
         if (isMember(s.id, "cmdCont")) w->setMouseTracking(true);
+        if (auto* key = qobject_cast<QPushButton*>(w)) keyRows_.add(s, key);
+        if (s.kind == Kind::Option) w->setStyle(optionStyle_);
         if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             const Ctl id = s.id;
             connect(button, &QAbstractButton::clicked, this, [this, id] {
@@ -139,6 +142,7 @@ void MainWindow::buildControls() {
         }
     }
     widgetFor(Ctl::txtformu)->raise();
+    keyRows_.fitAll();
 }
 
 void MainWindow::buildMenus() {
@@ -209,7 +213,10 @@ void MainWindow::refresh() {
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
             if (edit->text() != text) edit->setText(text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            if (button->text() != text) setFittedCaption(button, text, fontFor(s.font));
+            if (button->text() != text) {
+                button->setText(text);
+                if (s.kind == Kind::Button) keyRows_.fitRowOf(s.id);
+            }
             if (s.kind == Kind::Option && button->isChecked() != state.selected) button->setChecked(state.selected);
         }
     }

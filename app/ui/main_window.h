@@ -7,8 +7,10 @@
 #include <optional>
 
 #include "app/core/calculator.h"
+#include "app/ui/key_rows.h"
 
 class QAction;
+class QStyle;
 
 namespace velmor {
 
@@ -42,6 +44,8 @@ private:
     std::array<QWidget*, kControlCount> widgets_{};
     std::array<QAction*, kMenuCount> actions_{};
     WindowSize shownSize_{0, 0, true};
+    KeyRows keyRows_;
+    QStyle* optionStyle_ = nullptr;
 };
 
 }  // namespace velmor
