@@ -23,7 +23,7 @@ public:
     void click(Ctl control);
     void menu(Menu item);
     // A character typed while `focused` has the focus; true when the keyboard
-    // dispatcher used it, so the display must not also insert it.
+    // dispatcher mapped it to a key.
     bool keyPress(Ctl focused, int keyAscii);
     void mousePress(Ctl control, int button);
     void mouseMove(Ctl control, int buttons);

@@ -14,9 +14,12 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window), browser_(new QTextBrows
     setObjectName(QStringLiteral("helpViewer"));
     // Closing the main window still ends the program while the help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close),
-                                     QKeySequence(Qt::CTRL | Qt::Key_W)})
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    // One shortcut per key: two for the same key would be ambiguous and neither would fire.
+    QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        if (!closeKeys.contains(key)) closeKeys.append(key);
+    for (const QKeySequence& key : closeKeys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
     setWindowTitle(QStringLiteral("Velmor Calculator Help"));
     resize(520, 560);
     auto* layout = new QVBoxLayout(this);
