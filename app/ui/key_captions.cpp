@@ -22,18 +22,19 @@ constexpr qreal kWidestGlyphEm = 1.25;
 
 // Most captions are a digit or two: they fit whatever their glyphs, so they need
 // no measurement, and no font engine is loaded for them before the first frame.
-bool surelyFit(const QStringList& captions, const QFont& font, int width, int dpi) {
+bool surelyFit(const QList<CaptionRoom>& captions, const QFont& font, int dpi) {
     const qreal emPixels = font.pointSizeF() * dpi / 72.0;
-    qsizetype longest = 0;
-    for (const QString& c : captions) longest = std::max(longest, c.size());
-    return longest * emPixels * kWidestGlyphEm <= width;
+    for (const CaptionRoom& c : captions)
+        if (c.text.size() * emPixels * kWidestGlyphEm > c.room) return false;
+    return true;
 }
 
-qreal widest(const QStringList& captions, const QFont& font) {
+// How far the widest caption, measured against its own room, overflows it (1: just fits).
+qreal overflow(const QList<CaptionRoom>& captions, const QFont& font) {
     const QFontMetricsF metrics(font);
-    qreal widest = 0;
-    for (const QString& c : captions) widest = std::max(widest, metrics.horizontalAdvance(c));
-    return widest;
+    qreal worst = 0;
+    for (const CaptionRoom& c : captions) worst = std::max(worst, metrics.horizontalAdvance(c.text) / std::max(1, c.room));
+    return worst;
 }
 
 }  // namespace
@@ -42,41 +43,48 @@ qreal widest(const QStringList& captions, const QFont& font) {
 // anyway, then once at the stretch that should fit: widths grow nearly in
 // proportion to stretch and size, so few font engines are loaded before the
 // first frame.
-QFont fittedFont(const QStringList& captions, const QFont& designedFont, int width) {
-    const qreal designedWidth = widest(captions, designedFont);
-    if (designedWidth <= width) return designedFont;
+QFont fittedFont(const QList<CaptionRoom>& captions, const QFont& designedFont) {
+    const qreal designedOverflow = overflow(captions, designedFont);
+    if (designedOverflow <= 1) return designedFont;
     QFont font = designedFont;
-    const int needed = static_cast<int>(std::floor(100.0 * width / designedWidth / kStretchStep)) * kStretchStep;
+    const int needed = static_cast<int>(std::floor(100.0 / designedOverflow / kStretchStep)) * kStretchStep;
     int stretch = std::clamp(needed, kNarrowestStretch, 100 - kStretchStep);
     font.setStretch(stretch);
-    qreal narrowedWidth = widest(captions, font);
-    while (narrowedWidth > width && stretch > kNarrowestStretch) {
+    qreal narrowedOverflow = overflow(captions, font);
+    while (narrowedOverflow > 1 && stretch > kNarrowestStretch) {
         font.setStretch(stretch -= kStretchStep);
-        narrowedWidth = widest(captions, font);
+        narrowedOverflow = overflow(captions, font);
     }
-    if (narrowedWidth <= width) return font;
-    const qreal proportional = designedFont.pointSizeF() * width / narrowedWidth * (1 - kHintingMargin);
+    if (narrowedOverflow <= 1) return font;
+    const qreal proportional = designedFont.pointSizeF() / narrowedOverflow * (1 - kHintingMargin);
     qreal size = std::max(kSmallestPointSize, std::floor(proportional / kSizeStep) * kSizeStep);
     font.setPointSizeF(size);
     // Hinting of the narrowed face is not quite proportional: check, and step down if need be.
-    while (size > kSmallestPointSize && widest(captions, font) > width) font.setPointSizeF(size -= kSizeStep);
+    while (size > kSmallestPointSize && overflow(captions, font) > 1) font.setPointSizeF(size -= kSizeStep);
     return font;
 }
 
-void fitKeyRow(const QList<QAbstractButton*>& row, const QFont& designedFont, int edge) {
-    if (row.isEmpty()) return;
-    QStringList captions;
-    int width = row.front()->width();
-    for (const QAbstractButton* key : row) {
-        captions.append(key->text());
-        width = std::min(width, key->width());
-    }
-    const int room = width - 2 * edge;
-    const QFont font = surelyFit(captions, designedFont, room, row.front()->logicalDpiY())
+QFont fittedFont(const QStringList& captions, const QFont& designedFont, int width) {
+    QList<CaptionRoom> rooms;
+    for (const QString& c : captions) rooms.append({c, width});
+    return fittedFont(rooms, designedFont);
+}
+
+void fitCaptions(const QList<QAbstractButton*>& buttons, const QList<int>& rooms, const QFont& designedFont) {
+    if (buttons.isEmpty()) return;
+    QList<CaptionRoom> captions;
+    for (qsizetype i = 0; i < buttons.size(); ++i) captions.append({buttons[i]->text(), rooms.value(i)});
+    const QFont font = surelyFit(captions, designedFont, buttons.front()->logicalDpiY())
                            ? designedFont
-                           : fittedFont(captions, designedFont, room);
-    for (QAbstractButton* key : row)
-        if (key->font() != font) key->setFont(font);
+                           : fittedFont(captions, designedFont);
+    for (QAbstractButton* button : buttons)
+        if (button->font() != font) button->setFont(font);
+}
+
+void fitKeyRow(const QList<QAbstractButton*>& row, const QFont& designedFont, int edge) {
+    QList<int> rooms;
+    for (const QAbstractButton* key : row) rooms.append(key->width() - 2 * edge);
+    fitCaptions(row, rooms, designedFont);
 }
 
 void setFittedCaption(QAbstractButton* button, const QString& caption, const QFont& designedFont, int edge) {

@@ -15,10 +15,18 @@ namespace velmor {
 // The push button's frame and focus margin take this much of each side.
 inline constexpr int kKeyEdge = 3;
 
+struct CaptionRoom {
+    QString text;
+    int room;  // pixels
+};
+
 // The designed font, or the one narrowed (and if need be made smaller) just
-// enough for every one of `captions` to fit in `width` pixels; never below a
-// readable size.
+// enough for every caption to fit in its room; never below a readable size.
+QFont fittedFont(const QList<CaptionRoom>& captions, const QFont& designedFont);
 QFont fittedFont(const QStringList& captions, const QFont& designedFont, int width);
+
+// Sets one font on all `buttons`, fitting the caption each carries now in its room.
+void fitCaptions(const QList<QAbstractButton*>& buttons, const QList<int>& rooms, const QFont& designedFont);
 
 // Fits the captions the keys of one row carry now, all with one font.
 void fitKeyRow(const QList<QAbstractButton*>& row, const QFont& designedFont, int edge = kKeyEdge);

@@ -1,6 +1,7 @@
-// The push keys of the window in rows: keys of one frame at one height with
-// one designed font. Each row is fitted with a single font, so a long caption
-// does not stand out smaller than its neighbours.
+// The keys and option buttons of the window in rows: controls of one kind in
+// one frame at one height with one designed font. Each row is fitted with a
+// single font, so a long caption does not stand out smaller than its
+// neighbours; an option's label must also end before the next option's circle.
 #pragma once
 
 #include <QList>
@@ -24,6 +25,7 @@ public:
 
 private:
     struct Row {
+        Kind kind;
         Ctl parent;
         int top;
         FontRole font;

@@ -131,8 +131,8 @@ void MainWindow::buildControls() {
         if (s.kind == Kind::Frame) continue;
         w->installEventFilter(this);
         if (isMember(s.id, "cmdCont")) w->setMouseTracking(true);
-        if (auto* key = qobject_cast<QPushButton*>(w)) keyRows_.add(s, key);
         if (s.kind == Kind::Option) w->setStyle(optionStyle_);
+        if (auto* key = qobject_cast<QAbstractButton*>(w)) keyRows_.add(s, key);
         if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             const Ctl id = s.id;
             connect(button, &QAbstractButton::clicked, this, [this, id] {
@@ -215,7 +215,7 @@ void MainWindow::refresh() {
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             if (button->text() != text) {
                 button->setText(text);
-                if (s.kind == Kind::Button) keyRows_.fitRowOf(s.id);
+                keyRows_.fitRowOf(s.id);
             }
             if (s.kind == Kind::Option && button->isChecked() != state.selected) button->setChecked(state.selected);
         }

@@ -67,6 +67,20 @@ TEST(KeyCaptions, CaptionsFittedTogetherShareTheFontOfTheWidest) {
     EXPECT_EQ(fittedFont(row, font, 35), fittedFont({row[1]}, font, 35));
 }
 
+// Each caption measured against its own room: the tightest decides for all.
+TEST(KeyCaptions, EachCaptionFitsItsOwnRoom) {
+    qtApp();
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(8.25);
+    const QString wide = QStringLiteral("Dword"), narrow = QStringLiteral("Oct");
+    const int wideRoom = static_cast<int>(QFontMetricsF(font).horizontalAdvance(wide)) + 2;
+    const int narrowRoom = static_cast<int>(QFontMetricsF(font).horizontalAdvance(narrow) * 0.9);
+    EXPECT_EQ(fittedFont(QList<CaptionRoom>{{wide, wideRoom}, {narrow, narrowRoom + 20}}, font), font);
+    const QFont fitted = fittedFont(QList<CaptionRoom>{{wide, wideRoom}, {narrow, narrowRoom}}, font);
+    EXPECT_NE(fitted, font);
+    EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(narrow), narrowRoom);
+}
+
 TEST(KeyCaptions, TheKeysOfARowShareOneReadableFont) {
     QtWindow w;
     const std::vector<std::vector<Ctl>> rows = {
