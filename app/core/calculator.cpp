@@ -88,7 +88,7 @@ void Calculator::mouseMove(Ctl control, int buttons) {
 
 void Calculator::helpKey(Ctl focused) {
     if (!form_.help.mainEnabled) return;
-    guarded([&] { contextHelp(form_, focused); });
+    guarded([&] { routeHelpKey(form_, focused); });
 }
 
 void Calculator::displayEdited(const std::string& text) {

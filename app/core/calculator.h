@@ -23,13 +23,14 @@ public:
     void click(Ctl control);
     void menu(Menu item);
     // A character typed while `focused` has the focus; true when the keyboard
-    // dispatcher used it, so the display must not also insert it.
+    // dispatcher mapped it to a key.
     bool keyPress(Ctl focused, int keyAscii);
     void mousePress(Ctl control, int button);
     void mouseMove(Ctl control, int buttons);
     // F1 (typed or queued) while `focused` has the focus.
     void helpKey(Ctl focused);
-    // The user edited the display text directly.
+    // Puts a text straight into the display, as a paste does (tests and the
+    // random walk use it to reach texts the keys cannot type).
     void displayEdited(const std::string& text);
 
     bool accepts(Ctl control) const;

@@ -18,6 +18,8 @@ bool routesKeys(Ctl control);
 // Routes a mouse-button press or a mouse move of a control to its help.
 void routeMousePress(Form& form, Ctl control, int button);
 void routeMouseMove(Form& form, Ctl control, int buttons);
+// F1 while `control` has the focus: its pop-up topic, for the role it has now.
+void routeHelpKey(Form& form, Ctl control);
 // A click on `control` in the platform's context-help mode: its pop-up topic.
 void routeWhatsThisClick(Form& form, Ctl control);
 

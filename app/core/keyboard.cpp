@@ -2,7 +2,6 @@
 #include <array>
 
 #include "app/core/dispatch.h"
-#include "engine/entry.h"
 #include "engine/form.h"
 
 namespace velmor {
@@ -47,9 +46,9 @@ void op(Form& form, char c) {
     runClick(form, cmdop(index));
 }
 
-void point(Form& form, char) {
-    if (form.display().find('.') == std::string::npos) form.display() += '.';
-}
+// The typed point is the "." key: after an operator or a result it starts "0.",
+// so "2+.5=" gives the same 2.5 as pressing the keys.
+void point(Form& form, char) { runClick(form, Ctl::Command1); }
 
 constexpr std::array<KeyRow, 11> kRows = {{
     {'0', '1', When::Always, digit},

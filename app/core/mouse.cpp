@@ -72,13 +72,16 @@ void routeMouseMove(Form& form, Ctl control, int buttons) {
     if (isMember(control, "cmdCont")) whatIsThis(form, control, buttons);
 }
 
-void routeWhatsThisClick(Form& form, Ctl control) {
-    // The click stands for a right-button press, so the option buttons pick the
-    // topic of their current role first.
+void routeHelpKey(Form& form, Ctl control) {
+    // The option buttons answer with the topic of the role they have now, whether
+    // or not they were pressed since their caption last changed.
     const PressHandler handler = pressHandlerOf(control);
     if (handler == angleOptionPress) pickAngleOptionTopic(form, control);
     if (handler == baseOptionPress) pickBaseOptionTopic(form, control);
     contextHelp(form, control);
 }
+
+// A click in context-help mode asks for the same topic as F1.
+void routeWhatsThisClick(Form& form, Ctl control) { routeHelpKey(form, control); }
 
 }  // namespace velmor

@@ -3,8 +3,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -28,6 +32,13 @@ Qt::Key keyForChar(QChar c) {
     return Qt::Key_unknown;
 }
 
+// Delivers an event as the window system does: spontaneous, so Qt applies its
+// own rules for such events (focus on a click, menus on a right press).
+void deliverFromDesktop(QWidget* w, QEvent* event) {
+    QSpontaneKeyEvent::setSpontaneous(event);
+    QApplication::instance()->notify(w, event);
+}
+
 }  // namespace
 
 Runner::Runner() {
@@ -40,11 +51,15 @@ Runner::~Runner() {
     calculator_.reset();
 }
 
+// A fresh calculator. The old window takes its dialogs with it and the old
+// platform its help viewer; nothing of the old calculator is closed or asked
+// anything on the way out. Saved values belong to the script and stay.
 void Runner::restart() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != window_.get()) w->close();
+    closePopups();
     window_.reset();
     calculator_.reset();
+    platform_.reset();
+    settle();
     platform_ = std::make_unique<ScenarioPlatform>();
     calculator_ = std::make_unique<Calculator>(*platform_);
     window_ = std::make_unique<MainWindow>(*calculator_);
@@ -52,15 +67,24 @@ void Runner::restart() {
     window_->show();
     window_->activateWindow();
     QApplication::setActiveWindow(window_.get());
-    saved_.clear();
     settle();
 }
 
-// Lets queued events (the F1 that "What is this?" posts) run to their end.
+// Lets queued events (the F1 that "What is this?" posts) run to their end and
+// deletes what asked for a deferred deletion, as the event loop of the desktop
+// does each time a handler returns to it.
 void Runner::settle() {
     for (int i = 0; i < 4; ++i) {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+void Runner::closePopups() {
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+        if (QApplication::activePopupWidget() == popup) break;
     }
 }
 
@@ -80,6 +104,7 @@ void Runner::runFile(const std::string& path) {
         std::cout << path << ":" << e << "\n";
         ++failed_;
     }
+    saved_.clear();
     restart();
     for (const Line& line : lines) {
         execute(line);
@@ -117,17 +142,25 @@ const std::string& Runner::arg(const Line& line, size_t index) const {
     return index < line.tokens.size() ? line.tokens[index].text : kEmpty;
 }
 
+std::optional<std::string> Runner::value(const Line& line, size_t index) {
+    const Token& t = index < line.tokens.size() ? line.tokens[index] : Token{};
+    if (t.quoted || !t.text.starts_with("$")) return t.text;
+    const auto found = saved_.find(t.text.substr(1));
+    if (found != saved_.end()) return found->second;
+    problem(line, "nothing saved as " + t.text.substr(1));
+    return std::nullopt;
+}
+
 bool Runner::yes(const std::string& word) { return word == "yes" || word == "true"; }
 
 QWidget* Runner::widget(const std::string& ref) const {
     if (ref == "frmcalculator") return window_.get();
-    if (ref == "frmAbout") return topLevel(QStringLiteral("frmAbout"));
     if (ref.starts_with("frmAbout.")) {
         QWidget* about = topLevel(QStringLiteral("frmAbout"));
         return about ? about->findChild<QWidget*>(QString::fromStdString(ref.substr(9))) : nullptr;
     }
-    const auto control = controlByName(ref);
-    return control ? window_->widgetFor(*control) : nullptr;
+    if (const auto control = controlByName(ref)) return window_->widgetFor(*control);
+    return topLevel(QString::fromStdString(ref));  // frmAbout, helpViewer
 }
 
 QWidget* Runner::needWidget(const Line& line, size_t token) {
@@ -136,19 +169,30 @@ QWidget* Runner::needWidget(const Line& line, size_t token) {
     return w;
 }
 
-// Presses and releases a mouse button on the control, as a user would: a
-// disabled or hidden control ignores it.
-void Runner::click(QWidget* w, int button) {
+// Presses and releases a mouse button on the control with the events the
+// desktop sends: a right press is followed by the context-menu event, a second
+// press within the double-click time arrives as a double-click. A disabled or
+// hidden control ignores it, as on screen.
+void Runner::click(QWidget* target, Qt::MouseButton button, bool twice) {
+    QPointer<QWidget> w = target;
     if (!w || !w->isVisible()) return;
-    const auto qtButton = static_cast<Qt::MouseButton>(button);
     // Option buttons react on their indicator and label, so press near the left edge.
-    const QPoint at = qobject_cast<QAbstractButton*>(w) && w->inherits("QRadioButton")
-                          ? QPoint(6, w->height() / 2)
-                          : w->rect().center();
-    QTest::mousePress(w, qtButton, Qt::NoModifier, at);
+    const QPoint at = w->inherits("QRadioButton") ? QPoint(6, w->height() / 2) : w->rect().center();
+    QTest::mousePress(w, button, Qt::NoModifier, at);
     settle();
-    if (!w->isVisible()) return;  // the press itself may have closed its window
-    QTest::mouseRelease(w, qtButton, Qt::NoModifier, at);
+    if (w && button == Qt::RightButton) {
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, at, w->mapToGlobal(at), Qt::NoModifier);
+        deliverFromDesktop(w, &menu);
+        settle();
+    }
+    if (!w || !w->isVisible()) return;  // the press itself may have closed its window
+    QTest::mouseRelease(w, button, Qt::NoModifier, at);
+    settle();
+    if (!twice || !w || !w->isVisible()) return;
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, w->mapToGlobal(at), button, button, Qt::NoModifier);
+    deliverFromDesktop(w, &second);
+    settle();
+    if (w && w->isVisible()) QTest::mouseRelease(w, button, Qt::NoModifier, at);
 }
 
 void Runner::typeText(const std::string& text) {
@@ -162,16 +206,23 @@ void Runner::typeText(const std::string& text) {
     }
 }
 
+// A named key (F1, Enter, Escape, Tab, ...) or a combination such as
+// Shift+Insert or Ctrl+W, to the widget that has the focus.
 void Runner::pressKey(const std::string& name, const Line& line) {
     static const std::map<std::string, Qt::Key> keys = {
         {"F1", Qt::Key_F1}, {"Backspace", Qt::Key_Backspace}, {"Enter", Qt::Key_Return},
         {"Escape", Qt::Key_Escape}, {"Delete", Qt::Key_Delete}, {"Tab", Qt::Key_Tab},
-        {"Space", Qt::Key_Space}, {"Shift+F1", Qt::Key_F1}};
-    const auto found = keys.find(name);
-    if (found == keys.end()) return problem(line, "unknown key " + name);
+        {"Space", Qt::Key_Space}};
+    QKeyCombination combination(Qt::Key_unknown);
+    if (const auto found = keys.find(name); found != keys.end()) {
+        combination = QKeyCombination(found->second);
+    } else {
+        const QKeySequence sequence = QKeySequence::fromString(QString::fromStdString(name), QKeySequence::PortableText);
+        if (sequence.count() == 1) combination = sequence[0];
+    }
+    if (combination.key() == Qt::Key_unknown || combination.key() == 0) return problem(line, "unknown key " + name);
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window_.get();
-    const Qt::KeyboardModifiers mods = name.starts_with("Shift+") ? Qt::ShiftModifier : Qt::NoModifier;
-    QTest::keyClick(target, found->second, mods);
+    QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
 }
 
 }  // namespace velmor::scenario

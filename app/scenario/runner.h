@@ -4,7 +4,10 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+
+#include <Qt>
 
 #include "app/scenario/scenario_platform.h"
 #include "app/scenario/script.h"
@@ -36,8 +39,10 @@ private:
     void registerShownExpectations();
     void registerStateExpectations();
     void registerRecordExpectations();
+    void registerLayoutExpectations();
     void restart();
     void settle();
+    void closePopups();
     void execute(const Line& line);
     void expect(const Line& line);
     void check(const Line& line, bool ok, const std::string& expected, const std::string& got);
@@ -47,9 +52,11 @@ private:
     QWidget* widget(const std::string& ref) const;
     QWidget* needWidget(const Line& line, size_t token);
     const std::string& arg(const Line& line, size_t index) const;
+    // The text of a word or string, or of `$NAME`: the value saved as NAME.
+    std::optional<std::string> value(const Line& line, size_t index);
     static bool yes(const std::string& word);
 
-    void click(QWidget* w, int button);
+    void click(QWidget* w, Qt::MouseButton button, bool twice = false);
     void typeText(const std::string& text);
     void pressKey(const std::string& name, const Line& line);
 
@@ -58,7 +65,8 @@ private:
     std::unique_ptr<ScenarioPlatform> platform_;
     std::unique_ptr<Calculator> calculator_;
     std::unique_ptr<MainWindow> window_;
-    std::map<std::string, std::string> saved_;
+    std::map<std::string, std::string> saved_;   // kept for the whole file, across restarts
+    std::string selection_ = "selected text";     // the primary selection a middle click finds
     std::string file_;
     int passed_ = 0;
     int failed_ = 0;

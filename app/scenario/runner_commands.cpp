@@ -2,6 +2,7 @@
 // registry and files.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QMouseEvent>
 #include <cstdlib>
 #include <sstream>
@@ -37,7 +38,15 @@ void Runner::registerCommands() {
         }
     };
     commands_["rightclick"] = [this](const Line& l) { click(needWidget(l, 1), Qt::RightButton); };
-    commands_["middleclick"] = [this](const Line& l) { click(needWidget(l, 1), Qt::MiddleButton); };
+    // Another program holds the primary selection, as on an X11 desktop (where the
+    // platform has one): a text box that pastes it on the middle button shows it.
+    commands_["middleclick"] = [this](const Line& l) {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (clipboard->supportsSelection()) clipboard->setText(QString::fromStdString(selection_), QClipboard::Selection);
+        click(needWidget(l, 1), Qt::MiddleButton);
+    };
+    commands_["selection"] = [this](const Line& l) { selection_ = arg(l, 1); };
+    commands_["doubleclick"] = [this](const Line& l) { click(needWidget(l, 1), Qt::LeftButton, true); };
     commands_["move"] = [this](const Line& l) {
         QWidget* w = needWidget(l, 1);
         if (!w || !w->isVisible()) return;
@@ -67,6 +76,8 @@ void Runner::registerCommands() {
             for (long i = 0; i < times && text.size() < (64u << 20); ++i) text += t.text;
         }
         platform_->clipboard = text;
+        // The widgets' own paste reads the desktop's clipboard: it holds the same text.
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
     };
     commands_["registry"] = [this](const Line& l) {
         FakeRegistryValue value;
@@ -94,7 +105,10 @@ void Runner::registerCommands() {
         if (QWidget* w = needWidget(l, 1)) w->close();
     };
     commands_["restart"] = [this](const Line&) { restart(); };
-    commands_["save"] = [this](const Line& l) { saved_[arg(l, 1)] = widgetText(widget("Text1")); };
+    commands_["save"] = [this](const Line& l) {
+        if (arg(l, 1).empty()) return problem(l, "save needs a name");
+        saved_[arg(l, 1)] = widgetText(widget("Text1"));
+    };
     commands_["expect"] = [this](const Line& l) { expect(l); };
 
 }

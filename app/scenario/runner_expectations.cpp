@@ -16,13 +16,15 @@ void Runner::registerExpectations() {
     registerShownExpectations();
     registerStateExpectations();
     registerRecordExpectations();
+    registerLayoutExpectations();
 }
 
 // What the display and the captions show, and the window's size.
 void Runner::registerShownExpectations() {
     expectations_["display"] = [this](const Line& l) {
-        const Token& t = l.tokens.size() > 2 ? l.tokens[2] : Token{};
-        const std::string want = (!t.quoted && t.text.starts_with("$")) ? saved_[t.text.substr(1)] : t.text;
+        const auto wanted = value(l, 2);
+        if (!wanted) return;
+        const std::string& want = *wanted;
         const std::string got = widgetText(widget("Text1"));
         check(l, got == want, "display " + quote(want), quote(got));
     };
@@ -36,6 +38,12 @@ void Runner::registerShownExpectations() {
     expectations_["display-length"] = [this](const Line& l) {
         const std::string got = std::to_string(widgetText(widget("Text1")).size());
         check(l, got == arg(l, 2), "display-length " + arg(l, 2), got);
+    };
+    expectations_["text-visible"] = [this](const Line& l) {
+        QWidget* w = needWidget(l, 2);
+        if (!w) return;
+        const bool got = textFullyVisible(w);
+        check(l, got == yes(arg(l, 3)), "text-visible " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
     };
     expectations_["client-size"] = [this](const Line& l) {
         const QSize size = window_->centralWidget()->size();
@@ -72,6 +80,15 @@ void Runner::registerStateExpectations() {
         check(l, w && focused == w, "focus " + arg(l, 2),
               focused ? focused->objectName().toStdString() : std::string("<none>"));
     };
+    // A pop-up menu of a widget's own (the "What is this?" menu is the platform's
+    // and is only counted); the check closes it, as a click elsewhere would.
+    expectations_["popup"] = [this](const Line& l) {
+        QWidget* popup = QApplication::activePopupWidget();
+        const bool got = popup != nullptr;
+        const std::string name = popup ? popup->metaObject()->className() : "";
+        closePopups();
+        check(l, got == yes(arg(l, 2)), "popup " + arg(l, 2), got ? "a " + name : "none");
+    };
     expectations_["open"] = [this](const Line& l) {
         const bool got = topLevel(QString::fromStdString(arg(l, 2))) != nullptr;
         check(l, got == yes(arg(l, 3)), "open " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
@@ -96,6 +113,14 @@ void Runner::registerRecordExpectations() {
             got += info ? " information" : " no-icon";
         }
         check(l, ok, "message " + quote(arg(l, 2)) + (l.tokens.size() > 3 ? " " + arg(l, 3) : ""), got);
+    };
+    // Whether an option button looked selected while the message box checked last was up.
+    expectations_["message-selected"] = [this](const Line& l) {
+        auto& p = *platform_;
+        if (p.messagesChecked == 0) return problem(l, "no message checked yet");
+        const auto& shown = p.messages[p.messagesChecked - 1].selectedOptions;
+        const bool got = shown.count(arg(l, 2)) != 0;
+        check(l, got == yes(arg(l, 3)), "message-selected " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
     };
     expectations_["any-message"] = [this](const Line& l) {
         auto& p = *platform_;

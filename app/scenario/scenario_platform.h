@@ -13,6 +13,7 @@ namespace velmor::scenario {
 struct Message {
     std::string text;
     MsgIcon icon;
+    std::set<std::string> selectedOptions;  // the option buttons shown selected while it was up
 };
 
 struct HelpEvent {
@@ -27,12 +28,12 @@ struct FakeRegistryValue {
 
 class ScenarioPlatform : public QtPlatform {
 public:
-    void messageBox(const std::string& text, MsgIcon icon) override;
+    void showMessageBox(const std::string& text, MsgIcon icon) override;
     bool setClipboardText(const std::string& text) override;
     std::optional<std::string> clipboardText() override;
     void popupWhatsThisMenu() override { ++popupMenus; }
     void showPopupTopic(int topic, Ctl) override { help.push_back({false, topic}); }
-    void openHelpViewer(const std::string&, int topic) override { help.push_back({true, topic}); }
+    void openHelpViewer(const std::string& path, int topic) override;
     std::optional<std::uintptr_t> regOpenKey(std::uint32_t root, const std::string& path,
                                              std::uint32_t access) override;
     RegValue regQueryValue(std::uintptr_t key, const std::string& name, std::uint32_t bufferSize) override;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/ui/key_captions.h"
 #include "app/ui/main_window.h"
 #include "app/ui/pictures.h"
 #include "help/about.h"
@@ -51,7 +52,8 @@ QWidget* createIcon(QWidget* parent) {
     auto* box = new QLabel(parent);
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     box->setLineWidth(2);
-    box->setPixmap(calculatorIcon().pixmap(32, 32));
+    // Drawn at the screen's resolution, so a scaled screen shows it sharp.
+    box->setPixmap(calculatorIcon().pixmap(QSize(32, 32), box->devicePixelRatioF()));
     box->setAlignment(Qt::AlignCenter);
     box->setFocusPolicy(Qt::TabFocus);
     // A Tab stop that a screen reader can name.
@@ -68,6 +70,15 @@ QWidget* createLabel(const PieceSpec& s, QWidget* parent) {
     return label;
 }
 
+// The captions keep a margin on each side, as the window's own buttons do.
+QWidget* createButton(const PieceSpec& s, QWidget* parent) {
+    constexpr int kCaptionMargin = 6;
+    auto* button = new QPushButton(parent);
+    button->setGeometry(pixels(s));
+    setFittedCaption(button, QString::fromUtf8(s.text), button->font(), kCaptionMargin);
+    return button;
+}
+
 QWidget* createLine(const PieceSpec& s, QWidget* parent) {
     auto* line = new QWidget(parent);
     line->setAutoFillBackground(true);
@@ -80,7 +91,7 @@ QWidget* createLine(const PieceSpec& s, QWidget* parent) {
 QWidget* createPiece(const PieceSpec& s, QWidget* parent) {
     switch (s.kind) {
     case Piece::Icon: return createIcon(parent);
-    case Piece::Button: return new QPushButton(QString::fromUtf8(s.text), parent);
+    case Piece::Button: return createButton(s, parent);
     case Piece::Line: return createLine(s, parent);
     case Piece::Label: return createLabel(s, parent);
     }
@@ -99,6 +110,9 @@ AboutDialog::AboutDialog(MainWindow& window)
     // window still end the program.
     winId();
     if (window.windowHandle()) windowHandle()->setTransientParent(window.windowHandle());
+    // The dialog acts on the window's calculator, so it goes with the window,
+    // even when it is closed and only waiting for its deferred deletion.
+    connect(&window, &QObject::destroyed, this, [this] { delete this; });
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Calculator"));
     setWindowIcon(calculatorIcon());
@@ -133,7 +147,10 @@ void AboutDialog::loadTexts() {
     findChild<QLabel*>(QStringLiteral("lblDescription"))->setText(QString::fromStdString(texts.description));
 }
 
+// A close request that arrives once the dialog is closing is not repeated.
 void AboutDialog::closeDialog() {
+    if (closing_) return;
+    closing_ = true;
     closeAbout(window_.calculator().form());
     window_.refresh();
 }

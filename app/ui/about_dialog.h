@@ -26,6 +26,7 @@ private:
     void startSystemInfo();
 
     MainWindow& window_;
+    bool closing_ = false;
 };
 
 }  // namespace velmor

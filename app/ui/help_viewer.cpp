@@ -1,5 +1,7 @@
 #include "app/ui/help_viewer.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -8,8 +10,16 @@
 
 namespace velmor {
 
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window), browser_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("helpViewer"));
+    // Closing the main window still ends the program while the help is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    // One shortcut per key: two for the same key would be ambiguous and neither would fire.
+    QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        if (!closeKeys.contains(key)) closeKeys.append(key);
+    for (const QKeySequence& key : closeKeys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
     setWindowTitle(QStringLiteral("Velmor Calculator Help"));
     resize(520, 560);
     auto* layout = new QVBoxLayout(this);

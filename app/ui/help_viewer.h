@@ -1,5 +1,7 @@
 // The help window of "HelpTopics": the contents page and the topics it links
-// to, read from the help file each time a page is shown.
+// to, read from the help file each time a page is shown. A window of its own,
+// not a child of the main window, so the About dialog (which disables the
+// main window) leaves it usable; Escape and Ctrl+W close it.
 #pragma once
 
 #include <QWidget>
@@ -15,7 +17,7 @@ namespace velmor {
 class HelpViewer : public QWidget {
     Q_OBJECT
 public:
-    explicit HelpViewer(QWidget* parent);
+    HelpViewer();
 
     void showTopic(const std::string& path, TopicKind kind, int topic);
 

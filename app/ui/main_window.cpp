@@ -15,8 +15,8 @@
 #include <limits>
 
 #include "app/ui/accessible_names.h"
-#include "app/ui/key_captions.h"
 #include "app/ui/key_fonts.h"
+#include "app/ui/option_style.h"
 #include "app/ui/pictures.h"
 
 namespace velmor {
@@ -60,6 +60,38 @@ QString withAccessKey(const QString& caption) {
     return caption.contains(QLatin1Char('&')) ? caption : QLatin1Char('&') + caption;
 }
 
+// The text boxes only show what the calculator writes: the display changes
+// through the keys and the Edit menu alone (typed characters reach it through
+// the keyboard dispatcher), so none of them edits, pastes or offers a menu of
+// its own. The work boxes have no keyboard or mouse role and never take the focus.
+QLineEdit* createTextBox(Ctl id, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setReadOnly(true);
+    edit->setContextMenuPolicy(Qt::PreventContextMenu);
+    // The display shows a pasted text of any length.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    if (id != Ctl::Text1) edit->setFocusPolicy(Qt::NoFocus);
+    return edit;
+}
+
+// A shortcut that is the desktop's key for copying or pasting brings the
+// desktop's other keys for it along (Shift+Insert beside Ctrl+V), so that every
+// paste key is the one paste of the Edit menu. The designed key comes first and
+// is the one the menu shows.
+QList<QKeySequence> shortcutsFor(std::string_view designed) {
+    const QKeySequence key(QString::fromUtf8(designed.data(), static_cast<qsizetype>(designed.size())));
+    QList<QKeySequence> keys{key};
+    for (const auto standard : {QKeySequence::Copy, QKeySequence::Paste}) {
+        const QList<QKeySequence> bindings = QKeySequence::keyBindings(standard);
+        if (!bindings.contains(key)) continue;
+        for (const QKeySequence& other : bindings)
+            if (other != key) keys.append(other);
+    }
+    return keys;
+}
+
+bool isWorkTextBox(Ctl control) { return tableRow(control).kind == Kind::TextBox && control != Ctl::Text1; }
+
 }  // namespace
 
 MainWindow::MainWindow(Calculator& calculator, QWidget* parent) : QMainWindow(parent), calc_(calculator) {
@@ -77,14 +109,7 @@ QWidget* MainWindow::createControl(const ControlSpec& s, QWidget* parent) {
     switch (s.kind) {
         case Kind::Frame: w = new QGroupBox(parent); break;
         case Kind::Option: w = new QRadioButton(QString::fromUtf8(s.caption.data(), s.caption.size()), parent); break;
-        case Kind::TextBox: {
-            auto* edit = new QLineEdit(parent);
-            edit->setReadOnly(s.id != Ctl::Text1);
-            // The display shows a pasted text of any length; only typing is limited (by the core).
-            edit->setMaxLength(std::numeric_limits<int>::max());
-            w = edit;
-            break;
-        }
+        case Kind::TextBox: w = createTextBox(s.id, parent); break;
         case Kind::Button: {
             auto* button = new QPushButton(QString::fromUtf8(s.caption.data(), s.caption.size()), parent);
             if (s.picture != Picture::None) {
@@ -99,12 +124,13 @@ QWidget* MainWindow::createControl(const ControlSpec& s, QWidget* parent) {
     w->setGeometry(twipsRect(s));
     applyAccessibleText(w, s.id);
     w->setFont(fontFor(s.font));
-    if (auto* button = qobject_cast<QPushButton*>(w)) setFittedCaption(button, button->text(), fontFor(s.font));
     if (!s.toolTip.empty()) w->setToolTip(QString::fromUtf8(s.toolTip.data(), s.toolTip.size()));
     return w;
 }
 
 void MainWindow::buildControls() {
+    optionStyle_ = new OptionButtonStyle;
+    optionStyle_->setParent(this);
     auto* central = new QWidget(this);
     setCentralWidget(central);
     for (const ControlSpec& s : controlTable()) {
@@ -114,6 +140,8 @@ void MainWindow::buildControls() {
         if (s.kind == Kind::Frame) continue;
         w->installEventFilter(this);
         if (isMember(s.id, "cmdCont")) w->setMouseTracking(true);
+        if (s.kind == Kind::Option) w->setStyle(optionStyle_);
+        if (auto* key = qobject_cast<QAbstractButton*>(w)) keyRows_.add(s, key);
         if (auto* radio = qobject_cast<QRadioButton*>(w)) {
             groupOption(s.id, radio);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -121,11 +149,8 @@ void MainWindow::buildControls() {
             connect(button, &QAbstractButton::clicked, this, [this, id] { forwardClick(id); });
         }
     }
-    auto* display = static_cast<QLineEdit*>(widgetFor(Ctl::Text1));
-    connect(display, &QLineEdit::textEdited, this, [this](const QString& text) {
-        calc_.displayEdited(text.toStdString());
-    });
     widgetFor(Ctl::txtformu)->raise();
+    keyRows_.fitAll();
 }
 
 void MainWindow::forwardClick(Ctl control) {
@@ -189,8 +214,7 @@ void MainWindow::buildMenus() {
             action = parentMenu->addSeparator();
         } else {
             action = parentMenu->addAction(caption);
-            if (!s.shortcut.empty())
-                action->setShortcut(QKeySequence(QString::fromUtf8(s.shortcut.data(), s.shortcut.size())));
+            if (!s.shortcut.empty()) action->setShortcuts(shortcutsFor(s.shortcut));
             const Menu id = s.id;
             connect(action, &QAction::triggered, this, [this, id] {
                 calc_.menu(id);
@@ -252,7 +276,10 @@ void MainWindow::refresh() {
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
             if (edit->text() != text) edit->setText(text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            if (button->text() != text) setFittedCaption(button, text, fontFor(s.font));
+            if (button->text() != text) {
+                button->setText(text);
+                keyRows_.fitRowOf(s.id);
+            }
             // The exclusive group clears the other options of the frame itself.
             if (s.kind == Kind::Option && state.selected && !button->isChecked()) {
                 const QScopedValueRollback following(showingSelection_, true);
@@ -273,7 +300,18 @@ void MainWindow::refresh() {
         for (Ctl unit : {Ctl::optDeg, Ctl::optRad, Ctl::optGrad}) applyAccessibleText(widgetFor(unit), unit, wordSizes);
     }
     if (isEnabled() != form.help.mainEnabled) setEnabled(form.help.mainEnabled);
+    keepDisplayClearOfPrompt();
     applySize();
+}
+
+// The formula's prompt box lies over the left end of the display; while it is
+// shown, the display's text starts to the right of it, so the value being typed
+// at the prompt is seen whole.
+void MainWindow::keepDisplayClearOfPrompt() {
+    auto* display = static_cast<QLineEdit*>(widgetFor(Ctl::Text1));
+    const QWidget* prompt = widgetFor(Ctl::txtformu);
+    const int left = prompt->isHidden() ? 0 : prompt->geometry().right() + 1 - display->x();
+    if (display->textMargins().left() != left) display->setTextMargins(left, 0, 0, 0);
 }
 
 bool MainWindow::filterKey(Ctl control, QEvent* event) {
@@ -294,19 +332,18 @@ bool MainWindow::filterKey(Ctl control, QEvent* event) {
     }
     const int code = keyAscii(key);
     if (code == 0 || !routesKeys(control)) return false;
-    const bool handled = calc_.keyPress(control, code);
+    calc_.keyPress(control, code);
     refresh();
-    if (control != Ctl::Text1) return false;
-    if (handled) return true;
-    // Characters the dispatcher leaves alone are typed into the display, up to its limit.
-    const auto* edit = static_cast<QLineEdit*>(widgetFor(Ctl::Text1));
-    const bool printable = code >= 32 && code != 127;
-    return printable && !edit->hasSelectedText() && edit->text().size() >= calc_.form().bases.typedLimit;
+    // A key button still sees its character (Space presses it); the display
+    // takes none, though Tab, Enter and Escape keep their usual roles.
+    const bool typed = code == 8 || (code >= 32 && code != 127);
+    return control == Ctl::Text1 && typed;
 }
 
 bool MainWindow::filterMouse(Ctl control, QEvent* event) {
     auto* mouse = static_cast<QMouseEvent*>(event);
-    if (!widgetFor(control)->isEnabled()) return true;
+    if (!widgetFor(control)->isEnabled() || isWorkTextBox(control)) return true;
+    if (event->type() == QEvent::MouseButtonRelease) return false;
     if (event->type() == QEvent::MouseMove) {
         // A held button keeps sending moves to the pressed widget; the move belongs
         // to the function key under the pointer.
@@ -317,11 +354,15 @@ bool MainWindow::filterMouse(Ctl control, QEvent* event) {
         refresh();
         return false;
     }
+    // Only on the display is the second press of a double-click a press of its
+    // own: it must neither select the text nor keep the focus there.
+    const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
+    if (doubleClick && control != Ctl::Text1) return false;
     const int button = buttonCode(mouse->button());
     calc_.mousePress(control, button);
     refresh();
     // A left press on the display hands the focus to the 0 key instead of keeping it.
-    return control == Ctl::Text1 && button == kLeftButton;
+    return control == Ctl::Text1 && (button == kLeftButton || doubleClick);
 }
 
 // A click in the platform's context-help mode asks the control for its topic;
@@ -344,7 +385,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return control ? filterWhatsThis(*control, event) : QMainWindow::eventFilter(watched, event);
     }
     const bool isKey = type == QEvent::KeyPress || type == QEvent::ShortcutOverride;
-    const bool isMouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove;
+    const bool isMouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+                         type == QEvent::MouseButtonRelease || type == QEvent::MouseMove;
     if (!isKey && !isMouse) return QMainWindow::eventFilter(watched, event);
     const auto control = controlOf(watched);
     if (!control) return QMainWindow::eventFilter(watched, event);

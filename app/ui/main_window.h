@@ -8,10 +8,12 @@
 #include <optional>
 
 #include "app/core/calculator.h"
+#include "app/ui/key_rows.h"
 
 class QAction;
 class QButtonGroup;
 class QRadioButton;
+class QStyle;
 
 namespace velmor {
 
@@ -37,6 +39,7 @@ private:
     void addMenuBarKey();
     QWidget* createControl(const ControlSpec& row, QWidget* parent);
     void applySize();
+    void keepDisplayClearOfPrompt();
     bool filterKey(Ctl control, QEvent* event);
     bool filterMouse(Ctl control, QEvent* event);
     bool filterWhatsThis(Ctl control, QEvent* event);
@@ -59,6 +62,8 @@ private:
     bool showingSelection_ = false;
     // Whether the angle-unit buttons are named as word sizes.
     bool unitsAreWordSizes_ = false;
+    KeyRows keyRows_;
+    QStyle* optionStyle_ = nullptr;
 };
 
 }  // namespace velmor

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QMessageBox>
 
+#include "app/ui/help_viewer.h"
 #include "app/ui/main_window.h"
 
 namespace velmor {
@@ -12,6 +13,11 @@ QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::messageBox(const std::string& text, MsgIcon icon) {
+    if (window_) window_->refresh();
+    showMessageBox(text, icon);
+}
+
+void QtPlatform::showMessageBox(const std::string& text, MsgIcon icon) {
     QMessageBox box(icon == MsgIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
                     QStringLiteral("Calculator"), QString::fromStdString(text), QMessageBox::Ok,
                     window_);

@@ -12,6 +12,7 @@ namespace velmor {
 
 class MainWindow;
 class AboutDialog;
+class HelpViewer;
 
 class QtPlatform : public Platform {
 public:
@@ -20,7 +21,9 @@ public:
     void attach(MainWindow* window) { window_ = window; }
     MainWindow* window() const { return window_; }
 
-    void messageBox(const std::string& text, MsgIcon icon) override;
+    // The window shows the state as it stands before the box's nested wait
+    // (a failed base change has put its old option back by then).
+    void messageBox(const std::string& text, MsgIcon icon) final;
     bool setClipboardText(const std::string& text) override;
     std::optional<std::string> clipboardText() override;
     void setFocus(Ctl control) override;
@@ -39,9 +42,13 @@ public:
     bool fileExists(const std::string& path) override;
     bool startProgram(const std::string& path) override;
 
+protected:
+    virtual void showMessageBox(const std::string& text, MsgIcon icon);
+
 private:
     MainWindow* window_ = nullptr;
     QPointer<AboutDialog> about_;  // only while the About dialog is open
+    std::unique_ptr<HelpViewer> helpViewer_;  // made on first use
 };
 
 }  // namespace velmor

@@ -45,10 +45,8 @@ void QtPlatform::enterWhatsThisMode() { QWhatsThis::enterWhatsThisMode(); }
 
 // The viewer is made on first use, so start-up does not pay for it.
 void QtPlatform::openHelpViewer(const std::string& path, int topic) {
-    if (!window_) return;
-    auto* viewer = window_->findChild<HelpViewer*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!viewer) viewer = new HelpViewer(window_);
-    viewer->showTopic(path, TopicKind::Contents, topic);
+    if (!helpViewer_) helpViewer_ = std::make_unique<HelpViewer>();
+    helpViewer_->showTopic(path, TopicKind::Contents, topic);
 }
 
 // The help commands join the help file's name to this folder.

@@ -7,6 +7,7 @@
 #include "app/core/dispatch.h"
 #include "engine/form.h"
 #include "support/fake_platform.h"
+#include "support/keys.h"
 
 namespace velmor {
 namespace {
@@ -53,7 +54,8 @@ TEST_F(Keyboard, MapsCharactersByBaseAsTheEnabledKeysDo) {
         {kHex, 'f', std::nullopt, "12"},  {kBin, '+', cmdop(kOpAdd), "12"},
         {kDec, '-', cmdop(kOpSub), "12"}, {kDec, '*', cmdop(kOpMul), "12"},
         {kDec, '/', cmdop(kOpDiv), "12"}, {kDec, '=', Ctl::cmdeq, "12"},
-        {kDec, '\b', Ctl::Command2, "12"}, {kDec, '.', std::nullopt, "12."},
+        {kDec, '\b', Ctl::Command2, "12"}, {kDec, '.', Ctl::Command1, "12"},
+        {kBin, '.', Ctl::Command1, "12"},
         {kDec, '\r', std::nullopt, "12"}, {kDec, 27, std::nullopt, "12"},
         {kDec, '%', std::nullopt, "12"},  {kDec, '^', std::nullopt, "12"},
         {kDec, '(', std::nullopt, "12"},  {kDec, ')', std::nullopt, "12"},
@@ -75,14 +77,24 @@ TEST_F(Keyboard, MapsCharactersByBaseAsTheEnabledKeysDo) {
     }
 }
 
-TEST_F(Keyboard, PointIsAddedOnlyOnce) {
-    form.display() = "";
-    dispatchKey(form, '.');
-    dispatchKey(form, '.');
-    EXPECT_EQ(form.display(), ".");
-    form.display() = "1.5";
-    dispatchKey(form, '.');
-    EXPECT_EQ(form.display(), "1.5");
+// Typed characters run the very keys: each row's clicks, then its typed text.
+TEST(KeyboardAsKeys, TypedPointActsAsThePointKey) {
+    struct Case {
+        std::vector<std::string> clicks;
+        const char* typed;
+        const char* display;
+    };
+    const Case cases[] = {
+        {{}, "2+.5=", "2.5"},         {{}, "1.5+.5=", "2"},      {{"4", "cmdCont(9)"}, ".5", "0.5"},
+        {{}, "1..5.", "1.5"},         {{}, ".", "."},            {{}, "..", "."},
+        {{"2", "*"}, ".5=", "1"},     {{"Option1(3)"}, "1.1", "1.1"},
+    };
+    for (const Case& c : cases) {
+        testing::Harness h;
+        h.press(c.clicks);
+        for (const char* t = c.typed; *t; ++t) h.calc.keyPress(cmdNo(0), *t);
+        EXPECT_EQ(h.display(), c.display) << testing::joined(c.clicks) << "then typed " << c.typed;
+    }
 }
 
 TEST_F(Keyboard, CodesOutsideAsciiAreIgnored) {

@@ -77,14 +77,17 @@ TEST_F(MouseHelp, NoHelpWithoutTheRightButtonAloneOrWithoutAHandler) {
     for (const HelpCase& c : cases) EXPECT_EQ(helpFor(c), c.topic) << qualifiedName(c.control);
 }
 
-TEST_F(MouseHelp, OptionTopicsTrackTheRoleAtEachPress) {
-    // The unit buttons take their topic on any press; a later role change needs a new press.
+TEST_F(MouseHelp, OptionTopicsFollowTheRoleTheButtonHasNow) {
+    // F1 gives the topic of the caption shown at that moment, pressed before or not.
     calc.form().selectOption(option1(kHex));
+    calc.helpKey(Ctl::optDeg);
     calc.mousePress(Ctl::optRad, L);
     calc.helpKey(Ctl::optRad);
     calc.form().selectOption(option1(kDec));
     calc.helpKey(Ctl::optRad);
-    EXPECT_EQ(platform.topics, (std::vector<int>{18, 18}));
+    calc.helpKey(Ctl::optGrad);
+    calc.helpKey(option1(kOct));
+    EXPECT_EQ(platform.topics, (std::vector<int>{17, 18, 21, 22, 15}));
 }
 
 TEST_F(MouseHelp, LeftPressOnTheDisplayMovesTheFocusToZero) {

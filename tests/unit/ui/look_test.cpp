@@ -11,7 +11,7 @@ namespace velmor::testing {
 namespace {
 
 // The push button's frame takes 3 pixels of each side; the caption must fit between.
-constexpr int kEdge = 3;
+constexpr int kEdge = kKeyEdge;
 
 TEST(KeyCaptions, EveryCaptionFitsInsideItsKey) {
     QtWindow w;
@@ -35,21 +35,64 @@ TEST(KeyCaptions, KeysKeepTheirDesignedSize) {
         EXPECT_EQ(w.window.widgetFor(control)->size(), size) << qualifiedName(control);
 }
 
-TEST(KeyCaptions, OnlyCaptionsThatDoNotFitAreShrunk) {
+TEST(KeyCaptions, OnlyCaptionsThatDoNotFitAreNarrowedThenShrunk) {
     qtApp();
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setPointSizeF(10);
-    EXPECT_EQ(fittedPointSize(QStringLiteral("7"), font, 35), 10);
-    const qreal shrunk = fittedPointSize(QStringLiteral("CosecH-\u00B9"), font, 45);
-    EXPECT_LT(shrunk, 10);
-    QFont fitted = font;
-    fitted.setPointSizeF(shrunk);
-    EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(QStringLiteral("CosecH-\u00B9")), 45);
-    // No smaller than needed: a point more would not fit.
-    fitted.setPointSizeF(shrunk + 1);
-    EXPECT_GT(QFontMetricsF(fitted).horizontalAdvance(QStringLiteral("CosecH-\u00B9")), 45);
+    const QString longCaption = QStringLiteral("CosecH-\u00B9");
+    const qreal designedWidth = QFontMetricsF(font).horizontalAdvance(longCaption);
+    EXPECT_EQ(fittedFont({QStringLiteral("7")}, font, 35), font);
+    // A little too wide: narrowed at full size, and no narrower than needed.
+    const QFont narrowed = fittedFont({longCaption}, font, static_cast<int>(designedWidth * 0.9));
+    EXPECT_EQ(narrowed.pointSizeF(), 10);
+    EXPECT_LT(narrowed.stretch(), 100);
+    EXPECT_LE(QFontMetricsF(narrowed).horizontalAdvance(longCaption), designedWidth * 0.9);
+    QFont wider = narrowed;
+    wider.setStretch(narrowed.stretch() + 5);
+    EXPECT_GT(QFontMetricsF(wider).horizontalAdvance(longCaption), designedWidth * 0.9);
+    // Far too wide: as narrow as readable, then smaller, and still inside.
+    const QFont shrunk = fittedFont({longCaption}, font, static_cast<int>(designedWidth * 0.7));
+    EXPECT_LT(shrunk.pointSizeF(), 10);
+    EXPECT_LE(QFontMetricsF(shrunk).horizontalAdvance(longCaption), designedWidth * 0.7);
     // An impossible fit stops at a size that is still readable.
-    EXPECT_GE(fittedPointSize(QStringLiteral("A caption far too long for any key"), font, 35), 6.5);
+    EXPECT_GE(fittedFont({QStringLiteral("A caption far too long for any key")}, font, 35).pointSizeF(), 7.5);
+}
+
+// One font for every caption given: the widest decides.
+TEST(KeyCaptions, CaptionsFittedTogetherShareTheFontOfTheWidest) {
+    qtApp();
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setPointSizeF(10);
+    const QStringList row = {QStringLiteral("SecH-\u00B9"), QStringLiteral("CosecH-\u00B9"), QStringLiteral("Cot-\u00B9")};
+    EXPECT_EQ(fittedFont(row, font, 35), fittedFont({row[1]}, font, 35));
+}
+
+// Each caption measured against its own room: the tightest decides for all.
+TEST(KeyCaptions, EachCaptionFitsItsOwnRoom) {
+    qtApp();
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(8.25);
+    const QString wide = QStringLiteral("Dword"), narrow = QStringLiteral("Oct");
+    const int wideRoom = static_cast<int>(QFontMetricsF(font).horizontalAdvance(wide)) + 2;
+    const int narrowRoom = static_cast<int>(QFontMetricsF(font).horizontalAdvance(narrow) * 0.9);
+    EXPECT_EQ(fittedFont(QList<CaptionRoom>{{wide, wideRoom}, {narrow, narrowRoom + 20}}, font), font);
+    const QFont fitted = fittedFont(QList<CaptionRoom>{{wide, wideRoom}, {narrow, narrowRoom}}, font);
+    EXPECT_NE(fitted, font);
+    EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(narrow), narrowRoom);
+}
+
+TEST(KeyCaptions, TheKeysOfARowShareOneReadableFont) {
+    QtWindow w;
+    const std::vector<std::vector<Ctl>> rows = {
+        {cmdCont(18), cmdCont(19), cmdCont(20)}, {cmdCont(12), cmdCont(13), cmdCont(14)},
+        {cmdCont(6), cmdCont(7), cmdCont(8)},    {cmdCont(15), cmdCont(16), cmdCont(17)},
+        {Ctl::cmdea, Ctl::cmdncr, cmdsigx(0), cmdsigx(1), cmdsigx(2), Ctl::cmdRand},
+    };
+    for (const auto& row : rows) {
+        const QFont first = w.window.widgetFor(row[0])->font();
+        EXPECT_GE(first.pointSizeF(), 8) << qualifiedName(row[0]);
+        for (Ctl key : row) EXPECT_EQ(w.window.widgetFor(key)->font(), first) << qualifiedName(key);
+    }
 }
 
 // A caption set later (the word-size labels, for one) is fitted the same way.
@@ -60,9 +103,9 @@ TEST(KeyCaptions, ACaptionChangedAtRunTimeIsFittedAgain) {
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setPointSizeF(10);
     setFittedCaption(&button, QStringLiteral("Sigma x\u00B2"), font);
-    EXPECT_LT(button.font().pointSizeF(), 10);
+    EXPECT_NE(button.font(), font);
     setFittedCaption(&button, QStringLiteral("S"), font);
-    EXPECT_EQ(button.font().pointSizeF(), 10);
+    EXPECT_EQ(button.font(), font);
     EXPECT_EQ(button.text(), QStringLiteral("S"));
 }
 

@@ -34,7 +34,7 @@ const Way kWays[] = {
     // The press action clicks after a short animation.
     {"Press action", [](QtWindow& w, Ctl o) {
          accessibleAction(radio(w, o), QAccessibleActionInterface::pressAction());
-         QTest::qWaitFor([&] { return !radio(w, o)->isDown(); }, 2000);
+         (void)QTest::qWaitFor([&] { return !radio(w, o)->isDown(); }, 2000);
      }},
 };
 
