@@ -2,10 +2,11 @@
 
 #include "bases/base_keys.h"
 #include "bases/procedures.h"
-#include "bases/radix.h"
-#include "engine/errors.h"
+#include "engine/display_value.h"
 #include "engine/form.h"
-#include "engine/numtext.h"
+#include "numeric/errors.h"
+#include "numeric/numtext.h"
+#include "numeric/radix.h"
 
 namespace velmor {
 namespace {
@@ -30,7 +31,7 @@ void toDecimal(Form& form, int oldBase) {
 // Writes the decimal display in the new base.
 void fromDecimal(Form& form, int newBase) {
     if (newBase == kDec) return;
-    const double value = leadingNumber(form.display());
+    const Decimal value = displayedLeading(form);
     if (newBase == kHex) form.display() = radix::hexText(value);
     if (newBase == kOct) form.display() = radix::octalText(value);
     if (newBase == kBin) decbin(form, value);

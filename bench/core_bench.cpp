@@ -5,7 +5,7 @@
 #include <initializer_list>
 
 #include "app/core/calculator.h"
-#include "engine/numtext.h"
+#include "numeric/numtext.h"
 #include "support/fake_platform.h"
 
 namespace {

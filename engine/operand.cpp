@@ -1,18 +1,32 @@
 #include "engine/operand.h"
 
-#include <cmath>
+#include <optional>
 
-#include "bases/radix.h"
 #include "engine/controls.h"
-#include "engine/errors.h"
+#include "engine/display_value.h"
+#include "engine/entry.h"
 #include "engine/form.h"
-#include "engine/numtext.h"
+#include "numeric/errors.h"
+#include "numeric/radix.h"
 
 namespace velmor {
+namespace {
+
+// The numeral of a value in Oct or Bin; nothing in Dec (and Hex, which has no
+// arithmetic of its own).
+std::optional<std::string> numeralOf(const Form& form, Decimal value) {
+    switch (form.selectedBase()) {
+    case kOct: return radix::octalText(value);
+    case kBin: return radix::binaryText(value);
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace
 
 bool hexSelected(const Form& form) { return form.selectedBase() == kHex; }
 
-double readDisplay(const Form& form, Reading reading) {
+Decimal readDisplay(const Form& form, Reading reading) {
     const std::string& text = form.display();
     switch (form.selectedBase()) {
     case kOct:
@@ -25,16 +39,21 @@ double readDisplay(const Form& form, Reading reading) {
         if (text.empty() && reading == Reading::Leading) return 0;
         return radix::readHex(text);
     default:
-        return reading == Reading::Leading ? leadingNumber(text) : strictNumber(text);
+        return reading == Reading::Leading ? displayedLeading(form) : displayedStrict(form);
     }
 }
 
-std::string resultText(const Form& form, double value) {
-    if (!std::isfinite(value)) fail(ErrCode::Overflow);
-    switch (form.selectedBase()) {
-    case kOct: return radix::octalText(value);
-    case kBin: return radix::binaryText(value);
-    default: return numberText(value);
+void showOperand(Form& form, Decimal value) {
+    if (const auto numeral = numeralOf(form, value)) showResult(form, *numeral);
+    else showNumber(form, value);
+}
+
+void writeOperand(Form& form, Decimal value) {
+    if (const auto numeral = numeralOf(form, value)) {
+        form.display() = *numeral;
+        forgetShownValue(form);
+    } else {
+        writeNumber(form, value);
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "numeric/decimal.h"
+
 namespace velmor {
 
 struct Form;
@@ -15,12 +17,16 @@ enum class Reading { Leading, Strict };
 // Arithmetic refuses hexadecimal text (see refuseInHex).
 bool hexSelected(const Form& form);
 
-// The display's value. In Hex, Oct and Bin the display must be a numeral of the base;
-// an empty display reads as 0 under Reading::Leading. Throws CalcError.
-double readDisplay(const Form& form, Reading reading);
+// The display's value: in Dec the full value behind a result's text
+// (engine/display_value.h); in Hex, Oct and Bin the display must be a numeral
+// of the base, and an empty display reads as 0 under Reading::Leading. Throws CalcError.
+Decimal readDisplay(const Form& form, Reading reading);
 
-// The text a computed value is shown as: standard decimal text, or the octal or
-// binary numeral of the value rounded to 32 bits. Throws Overflow beyond the range.
-std::string resultText(const Form& form, double value);
+// Shows a computed value as a result: the standard decimal text with the full
+// value behind it, or the octal or binary numeral of the value rounded to 32
+// bits. Throws Overflow beyond the range, leaving the display alone.
+void showOperand(Form& form, Decimal value);
+// The same without the entry flags of a result: the display just takes the value.
+void writeOperand(Form& form, Decimal value);
 
 }  // namespace velmor

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cmath>
 
-#include "engine/numtext.h"
+#include "numeric/numtext.h"
 
 namespace velmor::walk {
 namespace {
@@ -122,11 +122,11 @@ std::optional<std::string> Session::checkInvariants() const {
     if (const auto at = shown.find("error :positive inf"); at != std::string::npos) shown.erase(at, 19);
     if (contains(shown, "inf") || contains(shown, "nan") || contains(shown, "e+"))
         return "display shows \"" + d + "\"";
-    if (!std::isfinite(f.engine.memoryValue)) return "memory is not finite";
+    if (!f.engine.memoryValue.isFinite()) return "memory is not finite";
     if (!(f.engine.nextIndex >= 0)) return "nextIndex is negative";
     if (!(f.stats.statCount >= 0 && f.stats.statCount <= kHistorySlots)) return "statistics count out of range";
     for (int i = static_cast<int>(f.stats.statCount); i < kHistorySlots; ++i)
-        if (f.stats.statData[static_cast<size_t>(i)] != 0) return "statistics list written beyond its count";
+        if (!f.stats.statData[static_cast<size_t>(i)].isZero()) return "statistics list written beyond its count";
     int bases = 0, units = 0;
     for (int i = 0; i < 4; ++i) bases += f.isSelected(option1(i));
     for (Ctl u : {Ctl::optDeg, Ctl::optRad, Ctl::optGrad}) units += f.isSelected(u);

@@ -164,7 +164,7 @@ TEST(History, CursorOutsideTheListRecordsNothing) {
 
 // "nsqrt", "ncr" and "npr" are made pending by the scientific keys and evaluated by "=".
 struct PendingCase {
-    double left;
+    int left;
     const char* op;
     std::vector<std::string> secondOperand;
     const char* display;

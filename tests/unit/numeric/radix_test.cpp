@@ -3,8 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "bases/radix.h"
-#include "engine/errors.h"
+#include "numeric/errors.h"
+#include "numeric/radix.h"
+#include "support/decimals.h"
 
 namespace velmor {
 namespace {
@@ -19,7 +20,7 @@ ErrCode failureOf(auto&& call) {
 }
 
 struct TextCase {
-    double value;
+    testing::Num value;
     const char* binary;
     const char* octal;
     const char* hex;
@@ -44,16 +45,15 @@ TEST(RadixText, RoundsOnceAndWritesEveryDigit) {
         {305441741, "10010001101001010101111001101", "2215125715", "1234ABCD"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(radix::binaryText(c.value), c.binary) << c.value;
-        EXPECT_EQ(radix::octalText(c.value), c.octal) << c.value;
-        EXPECT_EQ(radix::hexText(c.value), c.hex) << c.value;
+        EXPECT_EQ(radix::binaryText(c.value), c.binary) << c.value.value;
+        EXPECT_EQ(radix::octalText(c.value), c.octal) << c.value.value;
+        EXPECT_EQ(radix::hexText(c.value), c.hex) << c.value.value;
     }
 }
 
 TEST(RadixText, ValuesBeyondThirtyTwoBitsOverflow) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    for (double v : {2147483647.5, 2147483648.0, 4294967295.0, -2147483648.6, 1e300, inf, -inf, nan}) {
+    for (const char* text : {"2147483647.5", "2147483648", "4294967295", "-2147483648.6", "1E300", "Inf", "-Inf", "NaN"}) {
+        const Decimal v = Decimal::fromText(text);
         EXPECT_EQ(failureOf([&] { radix::binaryText(v); }), ErrCode::Overflow) << v;
         EXPECT_EQ(failureOf([&] { radix::octalText(v); }), ErrCode::Overflow) << v;
         EXPECT_EQ(failureOf([&] { radix::hexText(v); }), ErrCode::Overflow) << v;

@@ -1,8 +1,7 @@
-#include "bases/radix.h"
+#include "numeric/radix.h"
 
-#include <cmath>
-
-#include "engine/errors.h"
+#include "numeric/errors.h"
+#include "numeric/numtext.h"
 
 namespace velmor::radix {
 namespace {
@@ -16,14 +15,9 @@ int digitValue(char c) {
     return 99;
 }
 
-// The 32-bit pattern of the value rounded halves to even (the default rounding
-// mode); negative values become their two's complement. Kept here rather than
-// shared so this library needs nothing but the error type.
-std::uint32_t wordOf(double value) {
-    const double rounded = std::nearbyint(value);
-    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) fail(ErrCode::Overflow);
-    return static_cast<std::uint32_t>(static_cast<std::int32_t>(rounded));
-}
+// The 32-bit pattern of the value rounded halves to even; negative values
+// become their two's complement.
+std::uint32_t wordOf(Decimal value) { return static_cast<std::uint32_t>(round32(value)); }
 
 std::string digitsOf(std::uint32_t word, unsigned radix) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -51,9 +45,9 @@ std::int32_t readWord(std::string_view numeral, int radix) {
 
 }  // namespace
 
-std::string binaryText(double value) { return digitsOf(wordOf(value), 2); }
-std::string octalText(double value) { return digitsOf(wordOf(value), 8); }
-std::string hexText(double value) { return digitsOf(wordOf(value), 16); }
+std::string binaryText(Decimal value) { return digitsOf(wordOf(value), 2); }
+std::string octalText(Decimal value) { return digitsOf(wordOf(value), 8); }
+std::string hexText(Decimal value) { return digitsOf(wordOf(value), 16); }
 
 std::int32_t readBinary(std::string_view numeral) { return readWord(numeral, 2); }
 std::int32_t readOctal(std::string_view numeral) { return readWord(numeral, 8); }

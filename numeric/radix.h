@@ -6,13 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "numeric/decimal.h"
+
 namespace velmor::radix {
 
 // The value rounded once to a 32-bit integer (halves to even; Overflow outside
 // the 32-bit range), written in upper-case digits without prefix or leading zeros.
-std::string binaryText(double value);
-std::string octalText(double value);
-std::string hexText(double value);
+std::string binaryText(Decimal value);
+std::string octalText(Decimal value);
+std::string hexText(Decimal value);
 
 // Reads a numeral of the base: up to 32 bits; a value of 2^31 or more (below
 // 2^32) is the two's complement of a negative value. Throws TypeMismatch for an

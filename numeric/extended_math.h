@@ -1,8 +1,9 @@
 // The 21 functions of the extended keys: reciprocal, inverse and hyperbolic
-// trigonometric functions, computed in long double.
+// trigonometric functions of a decimal argument.
 #pragma once
 
-#include "scientific/angles.h"
+#include "numeric/angles.h"
+#include "numeric/decimal.h"
 
 namespace velmor::math {
 
@@ -10,7 +11,7 @@ inline constexpr int kExtendedFunctionCount = 21;
 
 // Function `index` (the key's index) of v. Angles are read, and inverse results
 // given, in `unit`. Throws DivByZero where the function has a pole, InvalidCall
-// outside its domain.
-long double extendedFunction(int index, double v, AngleUnit unit);
+// outside its domain, Overflow when the result is beyond the range.
+Decimal extendedFunction(int index, Decimal v, AngleUnit unit);
 
 }  // namespace velmor::math

@@ -1,4 +1,4 @@
-#include "engine/errors.h"
+#include "numeric/errors.h"
 
 namespace velmor {
 

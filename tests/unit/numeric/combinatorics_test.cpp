@@ -4,18 +4,20 @@
 #include <cmath>
 #include <optional>
 
-#include "engine/errors.h"
-#include "engine/numtext.h"
-#include "scientific/combinatorics.h"
+#include "numeric/combinatorics.h"
+#include "numeric/errors.h"
+#include "numeric/numtext.h"
+#include "support/decimals.h"
 #include "support/outcome.h"
 
 namespace velmor::math {
 namespace {
 
+using testing::Num;
 using testing::outcome;
 
 struct UnaryCase {
-    double n;
+    Num n;
     const char* expected;
 };
 
@@ -36,13 +38,13 @@ TEST(Factorial, WholeProductsGammaForFractionsZeroForNegatives) {
         {-1, "0"},
         {-0.5, "0"},
     };
-    for (const UnaryCase& c : cases) EXPECT_EQ(outcome([&] { return factorial(c.n); }), c.expected) << c.n;
-    // 22! needs 70 bits; the product must still be the double nearest to it.
-    EXPECT_EQ(factorial(22), 1.1240007277776077e+21);
+    for (const UnaryCase& c : cases) EXPECT_EQ(outcome([&] { return factorial(c.n); }), c.expected) << c.n.value;
+    // 22! has 22 digits: the product is exact.
+    EXPECT_EQ(factorial(22), Decimal::fromText("1124000727777607680000"));
 }
 
 struct BinaryCase {
-    double a, b;
+    Num a, b;
     const char* expected;
 };
 
@@ -66,8 +68,8 @@ TEST(Combinations, ExactForWholeArgumentsWithoutOverflowingFactorials) {
         {-3, -5, "#6"},
     };
     for (const BinaryCase& c : cases)
-        EXPECT_EQ(outcome([&] { return combinations(c.a, c.b); }), c.expected) << c.a << " ncr " << c.b;
-    EXPECT_EQ(combinations(56, 28), 7648690600760440.0);  // above 2^52, still exact
+        EXPECT_EQ(outcome([&] { return combinations(c.a, c.b); }), c.expected) << c.a.value << " ncr " << c.b.value;
+    EXPECT_EQ(combinations(56, 28), Decimal::fromText("7648690600760440"));  // exact
 }
 
 TEST(Permutations, FallingProductsAndTheFactorialQuotientErrorRows) {
@@ -86,7 +88,7 @@ TEST(Permutations, FallingProductsAndTheFactorialQuotientErrorRows) {
         {5, -3000, "0"},
     };
     for (const BinaryCase& c : cases)
-        EXPECT_EQ(outcome([&] { return permutations(c.a, c.b); }), c.expected) << c.a << " npr " << c.b;
+        EXPECT_EQ(outcome([&] { return permutations(c.a, c.b); }), c.expected) << c.a.value << " npr " << c.b.value;
 }
 
 TEST(NthRoot, RealOddRootsOfNegativesAndTheFailures) {
@@ -106,7 +108,7 @@ TEST(NthRoot, RealOddRootsOfNegativesAndTheFailures) {
         {1e300, 0.1, "#6"},
     };
     for (const BinaryCase& c : cases)
-        EXPECT_EQ(outcome([&] { return nthRoot(c.a, c.b); }), c.expected) << c.a << " root " << c.b;
+        EXPECT_EQ(outcome([&] { return nthRoot(c.a, c.b); }), c.expected) << c.a.value << " root " << c.b.value;
 }
 
 }  // namespace

@@ -1,13 +1,10 @@
-#include "engine/numtext.h"
+#include "numeric/numtext.h"
 
 #include <algorithm>
-#include <charconv>
-#include <clocale>
-#include <cmath>
 #include <cstdlib>
-#include <locale.h>
 
-#include "engine/errors.h"
+#include "numeric/errors.h"
+#include "numeric/range.h"
 
 namespace velmor {
 namespace {
@@ -22,17 +19,10 @@ int digitValue(char c) {
     return 99;
 }
 
-// strtod under the "C" locale: the program's locale may use "," as its decimal point.
-double parseCNumber(const std::string& clean) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    const double value = strtod_l(clean.c_str(), nullptr, cLocale);
-    if (std::isinf(value) || std::isnan(value)) fail(ErrCode::Overflow);
-    return value;
-}
-
 // Collects a decimal number digit by digit, keeping only what decides the
-// rounded double: the first 800 significant digits, whether any dropped digit
-// was non-zero, and the power of ten. A pasted megabyte of digits stays cheap.
+// value rounded to 34 digits: the first 40 significant digits, whether any
+// dropped digit was non-zero, and the power of ten. A pasted megabyte of
+// digits stays cheap.
 class DecimalDigits {
 public:
     void negate() { negative_ = true; }
@@ -51,18 +41,18 @@ public:
     }
     bool seenDigit() const { return seen_; }
 
-    double value() const {
-        if (digits_.empty()) return negative_ ? -0.0 : 0.0;
+    Decimal value() const {
+        if (digits_.empty()) return Decimal();
         long long scale = scale_ + (negativeExponent_ ? -exponent_ : exponent_);
         std::string text = negative_ ? "-" + digits_ : digits_;
         if (sticky_) { text += '1'; --scale; }
-        // Far beyond the double range either way: strtod only needs to see which side.
-        scale = std::clamp(scale, -100000LL, 100000LL);
-        return parseCNumber(text + "E" + std::to_string(scale));
+        // Far beyond the range either way: the range check only needs to see which side.
+        scale = std::clamp(scale, -20000LL, 20000LL);
+        return inRange(Decimal::fromText(text + "E" + std::to_string(scale)));
     }
 
 private:
-    static constexpr size_t kSignificantDigits = 800;
+    static constexpr size_t kSignificantDigits = 40;
     std::string digits_;
     long long scale_ = 0;  // value = digits * 10^(scale + exponent)
     long long exponent_ = 0;
@@ -71,7 +61,7 @@ private:
 
 // Reads prefixed digits of `radix` from `pos`, skipping blanks when asked; a
 // 32-bit value with the upper half read as two's complement.
-double readPrefixedInteger(std::string_view s, size_t& pos, int radix, bool skipBlanks) {
+Decimal readPrefixedInteger(std::string_view s, size_t& pos, int radix, bool skipBlanks) {
     std::uint64_t value = 0;
     while (pos < s.size()) {
         if (skipBlanks && isSkippedBlank(s[pos])) { ++pos; continue; }
@@ -81,7 +71,8 @@ double readPrefixedInteger(std::string_view s, size_t& pos, int radix, bool skip
         if (value > 0xFFFFFFFFull) fail(ErrCode::Overflow);
         ++pos;
     }
-    return value >= 0x80000000ull ? static_cast<double>(value) - 4294967296.0 : static_cast<double>(value);
+    return Decimal::fromInt64(value >= 0x80000000ull ? static_cast<std::int64_t>(value) - 0x100000000ll
+                                                     : static_cast<std::int64_t>(value));
 }
 
 int prefixRadix(char c) {
@@ -92,7 +83,7 @@ int prefixRadix(char c) {
 
 }  // namespace
 
-double leadingNumber(std::string_view s) {
+Decimal leadingNumber(std::string_view s) {
     size_t i = 0;
     const auto skip = [&] { while (i < s.size() && isSkippedBlank(s[i])) ++i; };
     skip();
@@ -104,7 +95,7 @@ double leadingNumber(std::string_view s) {
             ++j;
             return readPrefixedInteger(s, j, radix, true);
         }
-        return 0;
+        return Decimal();
     }
     DecimalDigits number;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
@@ -119,7 +110,7 @@ double leadingNumber(std::string_view s) {
         if (c == '.' && !sawPoint) { number.point(); sawPoint = true; continue; }
         break;
     }
-    if (!number.seenDigit()) return 0;
+    if (!number.seenDigit()) return Decimal();
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
         // The exponent counts only when a digit follows the letter and its sign.
         size_t j = i + 1;
@@ -140,14 +131,14 @@ double leadingNumber(std::string_view s) {
     return number.value();
 }
 
-double strictNumber(std::string_view s) {
+Decimal strictNumber(std::string_view s) {
     size_t begin = 0, end = s.size();
     while (begin < end && (s[begin] == ' ' || s[begin] == '\t')) ++begin;
     while (end > begin && (s[end - 1] == ' ' || s[end - 1] == '\t')) --end;
     const std::string_view t = s.substr(begin, end - begin);
     if (t.size() >= 3 && t[0] == '&' && prefixRadix(t[1]) != 0) {
         size_t pos = 2;
-        const double value = readPrefixedInteger(t, pos, prefixRadix(t[1]), false);
+        const Decimal value = readPrefixedInteger(t, pos, prefixRadix(t[1]), false);
         if (pos != t.size()) fail(ErrCode::TypeMismatch);
         return value;
     }
@@ -178,22 +169,54 @@ double strictNumber(std::string_view s) {
     return number.value();
 }
 
-std::string numberText(double value) {
-    if (!std::isfinite(value)) fail(ErrCode::Overflow);
-    if (value == 0) return "0";
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-    const std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));  // -d.ddddddddddddddde+XX
-    const bool negative = sci[0] == '-';
-    const size_t epos = sci.find('e');
-    std::string digits;
-    for (char c : sci.substr(negative ? 1 : 0, epos - (negative ? 1 : 0)))
-        if (isDigit(c)) digits += c;
-    int exponent = 0;
-    std::from_chars(sci.data() + epos + (sci[epos + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exponent);
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+namespace {
 
-    std::string out = negative ? "-" : "";
+// A finite non-zero value as its significant digits and the power of ten of
+// the first one, rounded to 15 digits, halves to even.
+struct ShownDigits {
+    bool negative;
+    std::string digits;  // no leading or trailing zeros
+    int exponent;
+};
+
+ShownDigits roundedDigits(Decimal value) {
+    const std::string raw = value.debugText();  // [+-]coefficientE[+-]exponent
+    const size_t e = raw.find('E');
+    std::string digits = raw.substr(1, e - 1);
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+    int exponent = std::stoi(raw.substr(e + 1)) + static_cast<int>(digits.size()) - 1;
+    constexpr size_t kShown = 15;
+    if (digits.size() > kShown) {
+        const char first = digits[kShown];
+        const bool sticky = digits.find_first_not_of('0', kShown + 1) != std::string::npos;
+        digits.resize(kShown);
+        const bool odd = (digits.back() - '0') % 2 == 1;
+        if (first > '5' || (first == '5' && (sticky || odd))) {
+            size_t i = kShown;
+            while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+            if (i == 0) {
+                digits.insert(digits.begin(), '1');
+                digits.pop_back();
+                ++exponent;
+            } else {
+                ++digits[i - 1];
+            }
+        }
+    }
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    return {raw[0] == '-', digits, exponent};
+}
+
+}  // namespace
+
+std::string numberText(Decimal value) {
+    value = inRange(value.isNaN() ? Decimal::fromText("Inf") : value);
+    if (value.isZero()) return "0";
+    const ShownDigits shown = roundedDigits(value);
+    const std::string& digits = shown.digits;
+    const int exponent = shown.exponent;
+
+    std::string out = shown.negative ? "-" : "";
     if (exponent < -4 || exponent >= 15) {
         out += digits[0];
         if (digits.size() > 1) out += "." + digits.substr(1);
@@ -214,14 +237,14 @@ std::string numberText(double value) {
     return out;
 }
 
-std::int32_t round32(double value) {
-    if (!std::isfinite(value)) fail(ErrCode::Overflow);
-    const double r = std::nearbyint(value);  // the default rounding mode sends halves to even
-    if (r < -2147483648.0 || r > 2147483647.0) fail(ErrCode::Overflow);
-    return static_cast<std::int32_t>(r);
+std::int32_t round32(Decimal value) {
+    if (!value.isFinite()) fail(ErrCode::Overflow);
+    const Decimal r = roundHalfEven(value);
+    if (!(r >= Decimal::fromInt64(-2147483648LL) && r <= Decimal::fromInt64(2147483647LL))) fail(ErrCode::Overflow);
+    return static_cast<std::int32_t>(toInt64(r));
 }
 
-std::int32_t intMod(double a, double b) {
+std::int32_t intMod(Decimal a, Decimal b) {
     const std::int64_t dividend = round32(a);
     const std::int64_t divisor = round32(b);
     if (divisor == 0) fail(ErrCode::DivByZero);
