@@ -15,6 +15,11 @@ constexpr int kLargestFactorial = 170;
 // Below this argument Gamma is far inside the decimal range, so a quotient of
 // two Gamma values loses nothing; above it the logarithms are subtracted.
 constexpr int kDirectGammaLimit = 1500;
+// Products of more terms than this are taken from log-Gamma instead, which
+// costs the same for any size. No whole result of so many terms fits in 34
+// digits (C(122, 61) has 36, 41! has 50), so no exact value is given up, and
+// 34-digit logarithms of arguments up to 1E15 keep 15 good digits.
+constexpr int kLongestProduct = 60;
 
 // Running products stop past this bound: their remaining factors are at least
 // Gamma(1 + f) > 0.88, which never brings them back into the range.
@@ -59,6 +64,7 @@ Decimal gammaShiftRatio(Decimal y, Decimal f) {
 // whole part of t and a Gamma quotient for its fraction.
 Decimal fallingGamma(Decimal x, Decimal t) {
     const Decimal k = floor(t);
+    if (k > kLongestProduct) return exponential(logGamma(x + 1) - logGamma(x - t + 1));
     return fallingProduct(x, k) * gammaShiftRatio(x - k, t - k);
 }
 
@@ -84,7 +90,8 @@ Decimal factorial(Decimal n) {
     if (n.isNegative()) return Decimal();
     if (n.isWhole()) {
         if (n > kLargestFactorial) fail(ErrCode::Overflow);
-        return inRange(fallingProduct(n, n));
+        // Up to 30! the product is exact (32 digits); beyond, Gamma costs less.
+        return inRange(n > 30 ? gamma(n + 1) : fallingProduct(n, n));
     }
     return inRange(gamma(n + 1));
 }
@@ -99,6 +106,8 @@ Decimal combinations(Decimal n, Decimal r) {
     // Gamma(s + 1) = Gamma(f + 1) (f + 1) ... (f + k).
     const Decimal s = std::min(r, n - r);
     const Decimal k = floor(s), f = s - k;
+    if (k > kLongestProduct)
+        return inRange(exponential(logGamma(n + 1) - logGamma(s + 1) - logGamma(n - s + 1)));
     const Decimal product = ratioProduct(n - k, f, k);
     if (f.isZero()) return inRange(product);
     return inRange(product * gammaShiftRatio(n - k, f) / gamma(1 + f));
