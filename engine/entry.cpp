@@ -51,6 +51,7 @@ void clearEntry(Form& form, const Press&) {
 }  // namespace
 
 void decimalPoint(Form& form) {
+    if (form.selectedBase() != kDec) return;  // Hex, Oct and Bin hold whole numbers
     forgetShownValue(form);
     if (form.engine.newEntry) {
         // Right after an operator the point starts the new number, so it is not lost.

@@ -33,7 +33,8 @@ void memoryStore(Form& form, const Press&) { storeInMemory(form, Decimal()); }
 void memoryAdd(Form& form, const Press&) { storeInMemory(form, form.engine.memoryValue); }
 // Pi is entered like a typed number: its value is the 15 digits the display
 // shows, so Sin of it is the sine of 3.14159265358979, as for the typed text.
-void pi(Form& form, const Press&) { showResult(form, numberText(math::pi())); }
+// In Hex, Oct and Bin it is the whole number 3.
+void pi(Form& form, const Press&) { showNumber(form, strictNumber(numberText(math::pi()))); }
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 // Reading the display as an operand and writing a result back, in the
-// selected number base: decimal text in Dec, whole 32-bit numerals in Oct and Bin.
+// selected number base: decimal text in Dec, numerals of signed whole numbers
+// of the word size in Hex, Oct and Bin (engine/display_value.h).
 #pragma once
 
 #include <string>
@@ -17,14 +18,14 @@ enum class Reading { Leading, Strict };
 // Arithmetic refuses hexadecimal text (see refuseInHex).
 bool hexSelected(const Form& form);
 
-// The display's value: in Dec the full value behind a result's text
-// (engine/display_value.h); in Hex, Oct and Bin the display must be a numeral
-// of the base, and an empty display reads as 0 under Reading::Leading. Throws CalcError.
+// The display's value: in Dec the full value behind a result's text; in Hex,
+// Oct and Bin the numeral's signed value, where Reading::Leading reads an
+// empty display as 0 and a text that is no numeral is a TypeMismatch. Throws CalcError.
 Decimal readDisplay(const Form& form, Reading reading);
 
 // Shows a computed value as a result: the standard decimal text with the full
-// value behind it, or the octal or binary numeral of the value rounded to 32
-// bits. Throws Overflow beyond the range, leaving the display alone.
+// value behind it, or the numeral of the value rounded to a whole number of
+// the word. Throws Overflow beyond the range or the word, leaving the display alone.
 void showOperand(Form& form, Decimal value);
 // The same without the entry flags of a result: the display just takes the value.
 void writeOperand(Form& form, Decimal value);

@@ -55,7 +55,9 @@ void refuseHexOperand(Form& form) {
 void operatorKey(Form& form, const Press& press) {
     if (form.formula.formulaMode == 1) return typeCaption(form, press);
     if (form.display().empty()) return recordOperand(form, 0);
-    if (hexSelected(form)) return refuseHexOperand(form);
+    const bool oneOperand = isOneOperandKey(press.index);
+    // In Hex the two-operand keys refuse; the one-operand keys compute as in Oct and Bin.
+    if (hexSelected(form) && !oneOperand) return refuseHexOperand(form);
     Decimal operand;
     try {
         operand = readDisplay(form, Reading::Leading);

@@ -53,4 +53,41 @@ std::int32_t readBinary(std::string_view numeral) { return readWord(numeral, 2);
 std::int32_t readOctal(std::string_view numeral) { return readWord(numeral, 8); }
 std::int32_t readHex(std::string_view numeral) { return readWord(numeral, 16); }
 
+namespace {
+
+std::uint32_t wordMask(int bits) { return bits >= 32 ? 0xFFFFFFFFu : (1u << bits) - 1; }
+
+// The low bits of a 32-bit pattern as a signed value of the word.
+std::int32_t signedInWord(std::uint32_t pattern, int bits) {
+    const std::uint32_t low = pattern & wordMask(bits);
+    const std::uint32_t top = 1u << (bits - 1);
+    return low & top ? static_cast<std::int32_t>(static_cast<std::int64_t>(low) - (std::int64_t{1} << bits))
+                     : static_cast<std::int32_t>(low);
+}
+
+}  // namespace
+
+std::string wordText(Decimal value, Word word) {
+    const std::int64_t whole = round32(value);
+    const std::int64_t limit = std::int64_t{1} << (word.bits - 1);
+    if (whole < -limit || whole >= limit) fail(ErrCode::Overflow);
+    return digitsOf(static_cast<std::uint32_t>(whole) & wordMask(word.bits), static_cast<unsigned>(word.radix));
+}
+
+std::int32_t readWordNumeral(std::string_view numeral, Word word) {
+    return signedInWord(static_cast<std::uint32_t>(readWord(numeral, word.radix)), word.bits);
+}
+
+std::int32_t lenientWordNumeral(std::string_view text, Word word) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return 0;
+    const auto last = text.find_last_not_of(" \t");
+    try {
+        return readWordNumeral(text.substr(first, last - first + 1), word);
+    } catch (const CalcError& error) {
+        if (error.code == ErrCode::TypeMismatch) return 0;
+        throw;
+    }
+}
+
 }  // namespace velmor::radix

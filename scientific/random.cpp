@@ -30,7 +30,9 @@ void randomKey(Form& form, const Press&) {
     if (!v) return;
     const double value = v->toDouble();
     const float argument = static_cast<float>(std::clamp(value, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
-    showResult(form, singleText(math::nextRandom(form.sci.rndSeed, argument)));
+    const float random = math::nextRandom(form.sci.rndSeed, argument);
+    if (displayFormat(form).decimal) showResult(form, singleText(random));
+    else showNumber(form, Decimal::fromDouble(random));  // a whole number of the word: 0 or 1
 }
 
 }  // namespace

@@ -48,6 +48,7 @@ void op(Form& form, char c) {
 }
 
 void point(Form& form, char) {
+    if (form.selectedBase() != kDec) return;  // Hex, Oct and Bin hold whole numbers
     if (form.display().find('.') == std::string::npos) form.display() += '.';
 }
 

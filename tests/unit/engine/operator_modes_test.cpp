@@ -47,8 +47,8 @@ TEST(NumeralBases, TextThatIsNoNumeralChangesNothing) {
     EXPECT_EQ(h.form().engine.nextIndex, 0);
 }
 
-TEST(HexMode, EveryOperatorKeyRefuses) {
-    for (int index = 0; index < 9; ++index) {
+TEST(HexMode, EveryTwoOperandKeyRefuses) {
+    for (int index : {kOpPower, kOpMul, kOpDiv, kOpSub, kOpAdd, kOpMod}) {
         Harness h;
         h.press({"Option1(0)"});
         h.form().display() = "1F";
