@@ -54,8 +54,13 @@ void refuseHexOperand(Form& form) {
 
 void operatorKey(Form& form, const Press& press) {
     if (form.formula.formulaMode == 1) return typeCaption(form, press);
-    if (form.display().empty()) return recordOperand(form, 0);
     const bool oneOperand = isOneOperandKey(press.index);
+    if (form.display().empty()) {
+        // Right after "/" or "x^y" the display is empty: a second operator replaces the first.
+        recordOperand(form, 0);
+        if (!oneOperand && !hexSelected(form)) replacePendingOperation(form, binaryOperationOfKey(press.index));
+        return;
+    }
     // In Hex the two-operand keys refuse; the one-operand keys compute as in Oct and Bin.
     if (hexSelected(form) && !oneOperand) return refuseHexOperand(form);
     Decimal operand;

@@ -64,9 +64,21 @@ Outcome completePendingOperation(Form& form) {
     return op ? apply(form, *op) : Outcome::NothingPending;
 }
 
+// The display stays as the first key left it (the running value, or empty
+// after "/" and "x^y"): only the operation changes.
+bool replacePendingOperation(Form& form, std::string_view name) {
+    const BinaryOperation* op = findOperation(name);
+    EngineState& engine = form.engine;
+    if (!op || engine.pendingOp.empty() || engine.operandSincePending) return false;
+    engine.pendingOp = op->name;
+    engine.newEntry = true;
+    return true;
+}
+
 void beginBinaryOperation(Form& form, std::string_view name) {
     const BinaryOperation* op = findOperation(name);
     if (!op) return;
+    if (replacePendingOperation(form, name)) return;
     EngineState& engine = form.engine;
     if (!engine.pendingOp.empty() && engine.operandSincePending &&
         completePendingOperation(form) == Outcome::Failed)

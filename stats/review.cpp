@@ -14,9 +14,11 @@ namespace {
 // Recorded operands come from other keys; one that has no number text (out
 // of the range) shows the overflow text rather than ending the review abruptly.
 // A value shown keeps its full value behind the text.
+// The value shown counts as an entered operand, like a typed one.
 void showSlot(Form& form, Decimal value) {
     try {
         writeNumber(form, value);
+        form.engine.operandSincePending = true;
     } catch (const CalcError&) {
         form.display() = "Error :overflow";
     }

