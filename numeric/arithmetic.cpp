@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "numeric/bid.h"
+#include "numeric/elementary.h"
 #include "numeric/errors.h"
 #include "numeric/numtext.h"
 #include "numeric/range.h"
@@ -76,8 +76,7 @@ Decimal checkedPower(Decimal base, Decimal exponent) {
         const Decimal magnitude = checkedPower(-base, exponent);
         return remainder(exponent, 2).isZero() ? magnitude : -magnitude;
     }
-    _IDEC_flags flags = 0;
-    return inRange(bid::wrap(bid128_pow(bid::raw(base), bid::raw(exponent), bid::kNearest, &flags)));
+    return inRange(math::power(base, exponent));
 }
 
 Decimal integerRemainder(Decimal a, Decimal b) { return intMod(a, b); }
