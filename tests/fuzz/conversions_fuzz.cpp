@@ -67,6 +67,24 @@ void baseRoundTrip(std::int32_t value) {
     require(radix::readHex(radix::hexText(value)) == value);
 }
 
+// A signed value written as the numeral of each word reads back as itself;
+// only values outside a word's range are refused.
+void wordRoundTrip(std::int32_t value) {
+    for (int base : {2, 8, 16}) {
+        for (int bits : {8, 16, 32}) {
+            const radix::Word word{base, bits};
+            const std::int64_t limit = std::int64_t{1} << (bits - 1);
+            try {
+                const std::string text = radix::wordText(value, word);
+                require(radix::readWordNumeral(text, word) == value);
+                require(radix::lenientWordNumeral(text, word) == value);
+            } catch (const CalcError&) {
+                require(value < -limit || value >= limit);
+            }
+        }
+    }
+}
+
 void readers(const std::string& text) {
     using Reader = std::int32_t (*)(std::string_view);
     for (Reader read : {Reader(radix::readBinary), Reader(radix::readOctal), Reader(radix::readHex)}) {
@@ -98,6 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 std::int32_t value;
                 std::memcpy(&value, text.data(), sizeof value);
                 baseRoundTrip(value);
+                wordRoundTrip(value);
             }
             break;
     }
