@@ -2,10 +2,11 @@
 
 #include "bases/base_keys.h"
 #include "bases/procedures.h"
-#include "bases/radix.h"
-#include "engine/errors.h"
+#include "engine/display_value.h"
 #include "engine/form.h"
-#include "engine/numtext.h"
+#include "numeric/errors.h"
+#include "numeric/numtext.h"
+#include "numeric/radix.h"
 
 namespace velmor {
 namespace {
@@ -14,33 +15,23 @@ constexpr Ctl kUnitButtons[] = {Ctl::optDeg, Ctl::optRad, Ctl::optGrad};
 
 void enableKeysFor(Form& form, int base) {
     Enables(form, base != kBin, base == kHex);
+    form.control(Ctl::Command1).enabled = base == kDec;  // whole numbers outside decimal
     if (base == kOct) {
         form.control(cmdNo(8)).enabled = false;
         form.control(cmdNo(9)).enabled = false;
     }
 }
 
-// Leaves the display holding the decimal value of the old base's numeral.
-void toDecimal(Form& form, int oldBase) {
-    if (oldBase == kHex) Hexdeci(form, form.display());
-    if (oldBase == kOct) Octdeci(form);
-    if (oldBase == kBin) binDec(form, form.display());
-}
-
-// Writes the decimal display in the new base.
-void fromDecimal(Form& form, int newBase) {
-    if (newBase == kDec) return;
-    const double value = leadingNumber(form.display());
-    if (newBase == kHex) form.display() = radix::hexText(value);
-    if (newBase == kOct) form.display() = radix::octalText(value);
-    if (newBase == kBin) decbin(form, value);
-}
-
-// An empty display has nothing to convert and stays empty in every base.
-void convertDisplay(Form& form, int oldBase, int newBase) {
+// The old base's numeral is read as a signed number of its word size (Byte FF
+// is -1), a decimal display by its leading number (the full value behind a
+// result); the value is written in the new base, whose word size starts at
+// Dword. An empty display has nothing to convert and stays empty in every base.
+void convertDisplay(Form& form, int oldBase, int oldBits, int newBase) {
     if (oldBase == newBase || isBlank(form.display())) return;
-    toDecimal(form, oldBase);
-    fromDecimal(form, newBase);
+    const Decimal value = readNumberAs(form, formatOf(oldBase, oldBits), oldBase != kDec);
+    writeNumberAs(form, formatOf(newBase, 32), value);
+    // The hexadecimal conversion leaves the binary numeral in the work box.
+    if (oldBase == kHex) form.control(Ctl::Text2).text = radix::binaryText(value);
 }
 
 Ctl selectedUnitButton(const Form& form) {
@@ -71,8 +62,9 @@ void applyBaseChange(Form& form) {
     const int oldBase = baseIndexOf(form.bases.baseMode);
     const int newBase = form.selectedBase();
     if (oldBase == kDec) form.bases.decimalAngleUnit = selectedUnitButton(form);
+    const int oldBits = selectedWordBits(form);
     enableKeysFor(form, newBase);
-    convertDisplay(form, oldBase, newBase);
+    convertDisplay(form, oldBase, oldBits, newBase);
     form.bases.baseMode = baseModeOf(newBase);
     relabelUnitButtons(form, newBase);
     runClick(form, selectedUnitButton(form));

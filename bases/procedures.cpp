@@ -1,8 +1,8 @@
 #include "bases/procedures.h"
 
-#include "bases/radix.h"
 #include "engine/form.h"
-#include "engine/numtext.h"
+#include "numeric/numtext.h"
+#include "numeric/radix.h"
 
 namespace velmor {
 
@@ -11,7 +11,7 @@ void Enables(Form& form, bool digitsOn, bool lettersOn) {
     for (int letter = 0; letter < 6; ++letter) form.control(cmdhex(letter)).enabled = lettersOn;
 }
 
-void decbin(Form& form, double value) { form.display() = radix::binaryText(value); }
+void decbin(Form& form, Decimal value) { form.display() = radix::binaryText(value); }
 
 void Octdeci(Form& form) {
     form.display() = numberText(radix::readOctal(trimBlanks(form.display())));

@@ -6,6 +6,8 @@
 
 #include <string_view>
 
+#include "numeric/decimal.h"
+
 namespace velmor {
 
 struct Form;
@@ -15,7 +17,7 @@ void Enables(Form& form, bool digitsOn, bool lettersOn);
 
 // Writes the binary numeral of the value rounded once to 32 bits (negative
 // values as their two's complement) into the display.
-void decbin(Form& form, double value);
+void decbin(Form& form, Decimal value);
 
 // Reads the display as an octal numeral and writes its decimal value into it.
 void Octdeci(Form& form);

@@ -3,9 +3,9 @@
 
 #include "bases/base_keys.h"
 #include "bases/procedures.h"
-#include "bases/radix.h"
-#include "engine/errors.h"
 #include "engine/form.h"
+#include "numeric/errors.h"
+#include "numeric/radix.h"
 
 namespace velmor {
 namespace {

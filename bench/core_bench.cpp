@@ -2,10 +2,15 @@
 // the window shows its result.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <ctime>
 #include <initializer_list>
+#include <string>
 
 #include "app/core/calculator.h"
-#include "engine/numtext.h"
+#include "engine/controls.h"
+#include "numeric/numtext.h"
 #include "support/fake_platform.h"
 
 namespace {
@@ -104,6 +109,106 @@ void statisticsResult(benchmark::State& state) {
 }
 BENCHMARK(statisticsResult);
 
+// CPU time of this thread: unlike the wall clock it does not count the time
+// the scheduler gives other programs on a shared machine.
+double threadSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// Every key of the window, pressed on the display "0.7" (inside the domain of
+// every function) with statistics open over ten values: the median (wall
+// clock) and the slowest single press (CPU time). Option buttons are pressed
+// and the base put back.
+// `pending` and `left`: an operation made pending before each press, for "=".
+void pressEveryKeyOnce(benchmark::State& state, Ctl key, const char* display,
+                       std::initializer_list<Ctl> setup, std::initializer_list<Ctl> after,
+                       const char* pending = "", const char* left = "0") {
+    Bench b;
+    b.press({Ctl::cmdStat});
+    for (int i = 1; i <= 10; ++i) {
+        b.display() = std::to_string(i * 3);
+        b.press({Ctl::cmdData});
+    }
+    b.press(setup);
+    for (auto& control : b.calc.form().controls) control.enabled = true;
+    double slowest = 0;
+    for (auto _ : state) {
+        b.display() = display;
+        b.calc.form().engine.nextIndex = 10;
+        b.calc.form().stats.reviewMode = 0;
+        if (*pending) {
+            b.calc.form().engine.pendingOp = pending;
+            b.calc.form().engine.accumulator = velmor::strictNumber(left);
+            b.calc.form().engine.operandSincePending = true;
+        }
+        const double cpuStart = threadSeconds();
+        const auto start = std::chrono::steady_clock::now();
+        b.calc.click(key);
+        b.press(after);
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        slowest = std::max(slowest, threadSeconds() - cpuStart);
+        state.SetIterationTime(seconds);
+        b.platform.boxes.clear();
+        benchmark::DoNotOptimize(b.display());
+    }
+    state.counters["slowest_us"] = slowest * 1e6;
+}
+
+bool isKey(const velmor::ControlSpec& row) {
+    return row.kind == velmor::Kind::Button || row.kind == velmor::Kind::Option;
+}
+
+// Keys whose cost depends on the argument, at their most expensive arguments.
+struct HeavyCase {
+    const char* name;
+    Ctl key;
+    const char* display;
+    std::initializer_list<Ctl> setup;
+    const char* pending;
+    const char* left;
+};
+
+const HeavyCase kHeavyCases[] = {
+    {"factorial_170", Ctl::Command12, "170", {}, "", "0"},
+    {"factorial_170.5", Ctl::Command12, "170.5", {}, "", "0"},
+    {"sin_1E300_radians", Ctl::Command10, "1E300", {Ctl::optRad}, "", "0"},
+    {"tan_1E300_degrees", Ctl::Command8, "1E300", {}, "", "0"},
+    {"exp_709", Ctl::cmdea, "709.7", {}, "", "0"},
+    {"ten_power_minus_323.5", Ctl::cmd10x, "-323.5", {}, "", "0"},
+    {"ncr_1030_515", Ctl::cmdeq, "515", {}, "ncr", "1030"},
+    {"ncr_1E12+0.5_3.75", Ctl::cmdeq, "3.75", {}, "ncr", "1000000000000.5"},
+    {"npr_2000.5_1000.25", Ctl::cmdeq, "1000.25", {}, "npr", "2000.5"},
+    {"npr_3_-400", Ctl::cmdeq, "-400", {}, "npr", "3"},
+    {"power_2_0.5", Ctl::cmdeq, "0.5", {}, "x^y", "2"},
+    {"power_1.0001_1000000", Ctl::cmdeq, "1000000", {}, "x^y", "1.0001"},
+    {"root_1E300_7", Ctl::cmdeq, "7", {}, "nsqrt", "1E300"},
+    {"area_cotangent_1.0000001", velmor::cmdCont(20), "1.0000001", {}, "", "0"},
+};
+
+const bool kEveryKeyRegistered = [] {
+    for (const velmor::ControlSpec& row : velmor::controlTable()) {
+        if (!isKey(row)) continue;
+        const bool base = velmor::isMember(row.id, "Option1");
+        const Ctl id = row.id;
+        benchmark::RegisterBenchmark(("key/" + velmor::qualifiedName(id)).c_str(),
+                                     [id, base](benchmark::State& state) {
+                                         if (base) pressEveryKeyOnce(state, id, "7", {}, {velmor::option1(velmor::kDec)});
+                                         else pressEveryKeyOnce(state, id, "0.7", {}, {});
+                                     })
+            ->UseManualTime();
+    }
+    for (const HeavyCase& c : kHeavyCases) {
+        benchmark::RegisterBenchmark((std::string("heavy/") + c.name).c_str(),
+                                     [&c](benchmark::State& state) {
+                                         pressEveryKeyOnce(state, c.key, c.display, c.setup, {}, c.pending, c.left);
+                                     })
+            ->UseManualTime();
+    }
+    return true;
+}();
+
 void leadingNumberParse(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(velmor::leadingNumber("-123.456E+2abc"));
 }
@@ -115,7 +220,7 @@ void strictNumberConversion(benchmark::State& state) {
 BENCHMARK(strictNumberConversion);
 
 void numberToText(benchmark::State& state) {
-    double value = 1.0 / 3.0;
+    const velmor::Decimal value = velmor::Decimal(1) / 3;
     for (auto _ : state) {
         benchmark::DoNotOptimize(velmor::numberText(value));
         benchmark::ClobberMemory();

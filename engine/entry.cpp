@@ -1,8 +1,9 @@
 #include "engine/entry.h"
 
-#include "engine/errors.h"
+#include "engine/display_value.h"
 #include "engine/form.h"
-#include "engine/numtext.h"
+#include "numeric/errors.h"
+#include "numeric/numtext.h"
 
 namespace velmor {
 namespace {
@@ -10,6 +11,7 @@ namespace {
 void digitKey(Form& form, const Press& press) {
     if (form.engine.newEntry) form.display().clear();
     form.display() += static_cast<char>('0' + press.index);
+    forgetShownValue(form);
     form.engine.newEntry = false;
     form.engine.operandSincePending = true;
 }
@@ -23,13 +25,16 @@ void dropLastCharacter(std::string& text) {
 }
 
 void backspace(Form& form, const Press&) {
+    forgetShownValue(form);
     if (isBlank(form.display())) form.display() = "0";
     else dropLastCharacter(form.display());
 }
 
 void changeSign(Form& form, const Press&) {
     try {
-        form.display() = numberText(-leadingNumber(form.display()));
+        // A result keeps its full value through the sign change; an edited
+        // number is read from its text, so its negation is exact too.
+        writeNumber(form, -displayedLeading(form));
     } catch (const CalcError&) {
         // A prefix beyond the double range has no negation to show: keep the display.
     }
@@ -46,6 +51,8 @@ void clearEntry(Form& form, const Press&) {
 }  // namespace
 
 void decimalPoint(Form& form) {
+    if (form.selectedBase() != kDec) return;  // Hex, Oct and Bin hold whole numbers
+    forgetShownValue(form);
     if (form.engine.newEntry) {
         // Right after an operator the point starts the new number, so it is not lost.
         form.display() = "0.";
@@ -58,6 +65,7 @@ void decimalPoint(Form& form) {
 
 void showResult(Form& form, const std::string& text) {
     form.display() = text;
+    forgetShownValue(form);
     form.engine.newEntry = true;
     form.engine.operandSincePending = true;
 }

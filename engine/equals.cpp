@@ -1,11 +1,11 @@
 #include "engine/equals.h"
 
-#include "engine/errors.h"
 #include "engine/failure_display.h"
 #include "engine/form.h"
-#include "engine/numtext.h"
 #include "engine/operand.h"
 #include "engine/pending.h"
+#include "numeric/errors.h"
+#include "numeric/numtext.h"
 
 namespace velmor {
 

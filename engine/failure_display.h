@@ -2,7 +2,7 @@
 // silence, and the message that refuses arithmetic in Hex.
 #pragma once
 
-#include "engine/errors.h"
+#include "numeric/errors.h"
 
 namespace velmor {
 

@@ -9,6 +9,7 @@
 #include "engine/actions.h"
 #include "engine/controls.h"
 #include "engine/platform.h"
+#include "numeric/decimal.h"
 
 namespace velmor {
 
@@ -36,12 +37,18 @@ inline constexpr int kHistorySlots = 201;   // operandHistory and statData, slot
 // Number entry, operators, equals, memory.
 struct EngineState {
     bool newEntry = false;
-    double accumulator = 0;
+    Decimal accumulator;
     std::string pendingOp;       // "+", "-", "*", "/", "Mod", "x^y", "nsqrt", "ncr", "npr" or empty
     bool operandSincePending = false;  // a value reached the display after the pending op was set
-    std::array<double, kHistorySlots> operandHistory{};
+    std::array<Decimal, kHistorySlots> operandHistory{};
     double nextIndex = 0;        // shared cursor of the history, statistics and reviews
-    double memoryValue = 0;
+    Decimal memoryValue;
+    // The full value behind the display: while the display shows `shownText`
+    // and no edit came since, reading the display gives `shownValue`, not the
+    // 15 digits of the text (engine/display_value.h).
+    Decimal shownValue;
+    std::string shownText;
+    bool shownValid = false;
 };
 
 // Number bases and word sizes.
@@ -59,7 +66,7 @@ struct ScientificState {
 
 // Statistics and the review shared by both "Next" keys.
 struct StatsState {
-    std::array<double, kHistorySlots> statData{};
+    std::array<Decimal, kHistorySlots> statData{};
     double statCount = 0;
     int reviewMode = 0;
     std::int32_t reviewCount = 0;
@@ -72,7 +79,7 @@ struct FormulaState {
     std::string formulaWork;
     int formulaCaptured = 0;
     std::array<std::string, 5> values;  // A to E as typed
-    double valueF = 0;
+    Decimal valueF;
     std::string captured;  // the formula as typed, before any value is put in
     std::string answered;  // letters given a value since the capture, in prompt order
     bool resultShown = false;  // "OK" reads "New" while a result is on show

@@ -6,7 +6,7 @@
 
 namespace velmor {
 
-void recordOperand(Form& form, double value) {
+void recordOperand(Form& form, Decimal value) {
     EngineState& engine = form.engine;
     // The cursor is a double shared with the statistics keys; its slot is the
     // nearest whole number, as everywhere it indexes a list.

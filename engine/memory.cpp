@@ -1,40 +1,40 @@
 // The memory keys and pi: they work on the display only, never on the running
 // value or the pending operation.
-#include <cmath>
-
+#include "engine/display_value.h"
 #include "engine/entry.h"
-#include "engine/errors.h"
 #include "engine/form.h"
-#include "engine/numtext.h"
 #include "engine/operators.h"
+#include "numeric/arithmetic.h"
+#include "numeric/elementary.h"
+#include "numeric/errors.h"
+#include "numeric/numtext.h"
 
 namespace velmor {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 void memoryClear(Form& form, const Press&) {
     form.engine.memoryValue = 0;
     showResult(form, "0");
 }
 
-void memoryRecall(Form& form, const Press&) { showResult(form, numberText(form.engine.memoryValue)); }
+void memoryRecall(Form& form, const Press&) { showNumber(form, form.engine.memoryValue); }
 
-// The memory stays a finite double: a display or sum beyond the range leaves it as it was.
-void storeInMemory(Form& form, double addend) {
+// The memory stays within the range: a display or sum beyond it leaves it as it was.
+void storeInMemory(Form& form, Decimal addend) {
     try {
-        const double value = leadingNumber(form.display()) + addend;
-        if (!std::isfinite(value)) fail(ErrCode::Overflow);
-        form.engine.memoryValue = value;
+        form.engine.memoryValue = checkedSum(displayedLeading(form), addend);
     } catch (const CalcError&) {
         form.display() = "Error :overflow";
         form.engine.newEntry = true;
     }
 }
 
-void memoryStore(Form& form, const Press&) { storeInMemory(form, 0); }
+void memoryStore(Form& form, const Press&) { storeInMemory(form, Decimal()); }
 void memoryAdd(Form& form, const Press&) { storeInMemory(form, form.engine.memoryValue); }
-void pi(Form& form, const Press&) { showResult(form, numberText(kPi)); }
+// Pi is entered like a typed number: its value is the 15 digits the display
+// shows, so Sin of it is the sine of 3.14159265358979, as for the typed text.
+// In Hex, Oct and Bin it is the whole number 3.
+void pi(Form& form, const Press&) { showNumber(form, strictNumber(numberText(math::pi()))); }
 
 }  // namespace
 

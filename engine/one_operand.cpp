@@ -1,23 +1,23 @@
 #include "engine/one_operand.h"
 
-#include "engine/arithmetic.h"
 #include "engine/controls.h"
 #include "engine/entry.h"
 #include "engine/failure_display.h"
 #include "engine/form.h"
 #include "engine/operand.h"
+#include "numeric/arithmetic.h"
 
 namespace velmor {
 namespace {
 
 struct OneOperandFunction {
-    double (*apply)(double);
+    Decimal (*apply)(Decimal);
     FailureTexts failures;
 };
 
-double square(double x) { return checkedPower(x, 2); }
-double cube(double x) { return checkedPower(x, 3); }
-double reciprocal(double x) { return checkedQuotient(1, x); }
+Decimal square(Decimal x) { return checkedPower(x, 2); }
+Decimal cube(Decimal x) { return checkedPower(x, 3); }
+Decimal reciprocal(Decimal x) { return checkedQuotient(1, x); }
 
 const OneOperandFunction* functionOfKey(int opIndex) {
     static constexpr OneOperandFunction kSquare{square, FailureTexts::OverflowOnly};
@@ -40,8 +40,8 @@ void applyOneOperandKey(Form& form, int opIndex) {
     if (!function) return;
     try {
         // The whole display must be a number: "12abc" is refused, not read as 12.
-        const double x = readDisplay(form, Reading::Strict);
-        showResult(form, resultText(form, function->apply(x)));
+        const Decimal x = readDisplay(form, Reading::Strict);
+        showOperand(form, function->apply(x));
     } catch (const CalcError& error) {
         showFailure(form, error.code, function->failures);
     }

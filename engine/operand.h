@@ -1,8 +1,11 @@
 // Reading the display as an operand and writing a result back, in the
-// selected number base: decimal text in Dec, whole 32-bit numerals in Oct and Bin.
+// selected number base: decimal text in Dec, numerals of signed whole numbers
+// of the word size in Hex, Oct and Bin (engine/display_value.h).
 #pragma once
 
 #include <string>
+
+#include "numeric/decimal.h"
 
 namespace velmor {
 
@@ -15,12 +18,16 @@ enum class Reading { Leading, Strict };
 // Arithmetic refuses hexadecimal text (see refuseInHex).
 bool hexSelected(const Form& form);
 
-// The display's value. In Hex, Oct and Bin the display must be a numeral of the base;
-// an empty display reads as 0 under Reading::Leading. Throws CalcError.
-double readDisplay(const Form& form, Reading reading);
+// The display's value: in Dec the full value behind a result's text; in Hex,
+// Oct and Bin the numeral's signed value, where Reading::Leading reads an
+// empty display as 0 and a text that is no numeral is a TypeMismatch. Throws CalcError.
+Decimal readDisplay(const Form& form, Reading reading);
 
-// The text a computed value is shown as: standard decimal text, or the octal or
-// binary numeral of the value rounded to 32 bits. Throws Overflow beyond the range.
-std::string resultText(const Form& form, double value);
+// Shows a computed value as a result: the standard decimal text with the full
+// value behind it, or the numeral of the value rounded to a whole number of
+// the word. Throws Overflow beyond the range or the word, leaving the display alone.
+void showOperand(Form& form, Decimal value);
+// The same without the entry flags of a result: the display just takes the value.
+void writeOperand(Form& form, Decimal value);
 
 }  // namespace velmor

@@ -1,15 +1,15 @@
 #include "engine/operators.h"
 
 #include "engine/controls.h"
+#include "engine/display_value.h"
 #include "engine/equals.h"
-#include "engine/errors.h"
 #include "engine/failure_display.h"
 #include "engine/form.h"
 #include "engine/history.h"
-#include "engine/numtext.h"
 #include "engine/one_operand.h"
 #include "engine/operand.h"
 #include "engine/pending.h"
+#include "numeric/errors.h"
 
 namespace velmor {
 namespace {
@@ -31,7 +31,7 @@ const char* binaryOperationOfKey(int opIndex) {
 void typeCaption(Form& form, const Press& press) {
     const bool empty = form.display().empty();
     try {
-        const double operand = leadingNumber(form.display());
+        const Decimal operand = displayedLeading(form);
         recordOperand(form, operand);
         if (!empty) form.engine.accumulator = operand;
     } catch (const CalcError&) {
@@ -54,9 +54,16 @@ void refuseHexOperand(Form& form) {
 
 void operatorKey(Form& form, const Press& press) {
     if (form.formula.formulaMode == 1) return typeCaption(form, press);
-    if (form.display().empty()) return recordOperand(form, 0);
-    if (hexSelected(form)) return refuseHexOperand(form);
-    double operand = 0;
+    const bool oneOperand = isOneOperandKey(press.index);
+    if (form.display().empty()) {
+        // Right after "/" or "x^y" the display is empty: a second operator replaces the first.
+        recordOperand(form, 0);
+        if (!oneOperand && !hexSelected(form)) replacePendingOperation(form, binaryOperationOfKey(press.index));
+        return;
+    }
+    // In Hex the two-operand keys refuse; the one-operand keys compute as in Oct and Bin.
+    if (hexSelected(form) && !oneOperand) return refuseHexOperand(form);
+    Decimal operand;
     try {
         operand = readDisplay(form, Reading::Leading);
     } catch (const CalcError&) {

@@ -2,12 +2,13 @@
 
 #include <array>
 
-#include "engine/arithmetic.h"
+#include "numeric/arithmetic.h"
+#include "numeric/combinatorics.h"
+
 #include "engine/entry.h"
 #include "engine/failure_display.h"
 #include "engine/form.h"
 #include "engine/operand.h"
-#include "scientific/combinatorics.h"
 
 namespace velmor {
 namespace {
@@ -17,7 +18,7 @@ struct BinaryOperation {
     Reading secondOperand;    // how the display is read as the right operand
     FailureTexts failures;
     bool emptiesDisplay;      // the display is cleared to take the second operand
-    double (*apply)(double left, double right);
+    Decimal (*apply)(Decimal left, Decimal right);
 };
 
 // An empty second operand reads as 0 for the operations that read the leading
@@ -42,9 +43,10 @@ const BinaryOperation* findOperation(std::string_view name) {
 
 Outcome apply(Form& form, const BinaryOperation& op) {
     try {
-        const double right = readDisplay(form, op.secondOperand);
-        showResult(form, resultText(form, op.apply(form.engine.accumulator, right)));
-        // The running value is what the display shows (15 digits, or a 32-bit numeral).
+        const Decimal right = readDisplay(form, op.secondOperand);
+        showOperand(form, op.apply(form.engine.accumulator, right));
+        // The running value is what the display holds: the full value behind a
+        // decimal result, or the 32-bit numeral.
         form.engine.accumulator = readDisplay(form, Reading::Leading);
         return Outcome::Completed;
     } catch (const CalcError& error) {
@@ -62,18 +64,30 @@ Outcome completePendingOperation(Form& form) {
     return op ? apply(form, *op) : Outcome::NothingPending;
 }
 
+// The display stays as the first key left it (the running value, or empty
+// after "/" and "x^y"): only the operation changes.
+bool replacePendingOperation(Form& form, std::string_view name) {
+    const BinaryOperation* op = findOperation(name);
+    EngineState& engine = form.engine;
+    if (!op || engine.pendingOp.empty() || engine.operandSincePending) return false;
+    engine.pendingOp = op->name;
+    engine.newEntry = true;
+    return true;
+}
+
 void beginBinaryOperation(Form& form, std::string_view name) {
     const BinaryOperation* op = findOperation(name);
     if (!op) return;
+    if (replacePendingOperation(form, name)) return;
     EngineState& engine = form.engine;
     if (!engine.pendingOp.empty() && engine.operandSincePending &&
         completePendingOperation(form) == Outcome::Failed)
         return;
     try {
-        const double running = readDisplay(form, Reading::Leading);
-        const std::string shown = op->emptiesDisplay ? std::string() : resultText(form, running);
+        const Decimal running = readDisplay(form, Reading::Leading);
+        if (op->emptiesDisplay) form.display().clear();
+        else writeOperand(form, running);
         engine.accumulator = running;
-        form.display() = shown;
         engine.pendingOp = op->name;
     } catch (const CalcError&) {
         // A display that is no number of the base starts nothing.

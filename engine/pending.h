@@ -27,4 +27,9 @@ Outcome completePendingOperation(Form& form);
 // leaves its error shown and nothing pending.
 void beginBinaryOperation(Form& form, std::string_view name);
 
+// A two-operand key pressed right after another one, with no operand entered
+// in between, takes its place: the first operand stays, `name` is pending.
+// Returns false (and changes nothing) when there is no such operation to replace.
+bool replacePendingOperation(Form& form, std::string_view name);
+
 }  // namespace velmor

@@ -1,9 +1,8 @@
 #include "formula/evaluator.h"
 
-#include <cmath>
-
-#include "engine/errors.h"
-#include "engine/numtext.h"
+#include "numeric/arithmetic.h"
+#include "numeric/errors.h"
+#include "numeric/numtext.h"
 
 namespace velmor {
 namespace {
@@ -16,8 +15,8 @@ class Parser {
 public:
     explicit Parser(const std::vector<Token>& tokens) : tokens_(tokens) {}
 
-    double formula() {
-        const double value = sum();
+    Decimal formula() {
+        const Decimal value = sum();
         if (pos_ != tokens_.size()) fail(ErrCode::InvalidCall);  // a ")" too many or two operands in a row
         return value;
     }
@@ -31,19 +30,19 @@ private:
         return false;
     }
 
-    double sum() {
-        double value = product();
+    Decimal sum() {
+        Decimal value = product();
         for (;;) {
-            if (accept(TokenKind::Plus)) value = checked(value + product());
-            else if (accept(TokenKind::Minus)) value = checked(value - product());
+            if (accept(TokenKind::Plus)) value = checkedSum(value, product());
+            else if (accept(TokenKind::Minus)) value = checkedDifference(value, product());
             else return value;
         }
     }
 
-    double product() {
-        double value = signedOperand();
+    Decimal product() {
+        Decimal value = signedOperand();
         for (;;) {
-            if (accept(TokenKind::Times)) value = checked(value * signedOperand());
+            if (accept(TokenKind::Times)) value = checkedProduct(value, signedOperand());
             else if (accept(TokenKind::Divide)) value = divide(value, signedOperand());
             else if (accept(TokenKind::Mod)) value = intMod(value, signedOperand());
             else return value;
@@ -51,54 +50,46 @@ private:
     }
 
     // Unary signs bind looser than the power: -2x^y2 is -(2^2).
-    double signedOperand() {
+    Decimal signedOperand() {
         const NestingGuard guard(*this);
         if (accept(TokenKind::Minus)) return -signedOperand();
         if (accept(TokenKind::Plus)) return signedOperand();
         return power();
     }
 
-    double power() {
-        const double base = postfixed();
+    Decimal power() {
+        const Decimal base = postfixed();
         if (!accept(TokenKind::Power)) return base;
         return raise(base, signedOperand());  // the exponent may carry a sign; right-associative
     }
 
-    double postfixed() {
-        double value = primary();
+    Decimal postfixed() {
+        Decimal value = primary();
         for (;;) {
-            if (accept(TokenKind::Square)) value = checked(value * value);
-            else if (accept(TokenKind::Cube)) value = checked(value * value * value);
+            if (accept(TokenKind::Square)) value = checkedPower(value, 2);
+            else if (accept(TokenKind::Cube)) value = checkedPower(value, 3);
             else if (accept(TokenKind::Reciprocal)) value = divide(1, value);
             else return value;
         }
     }
 
-    double primary() {
+    Decimal primary() {
         if (pos_ < tokens_.size() && tokens_[pos_].kind == TokenKind::Number)
             return strictNumber(tokens_[pos_++].text);
         if (!accept(TokenKind::Open)) fail(ErrCode::InvalidCall);  // an operand is missing
         const NestingGuard guard(*this);
-        const double value = sum();
+        const Decimal value = sum();
         if (!accept(TokenKind::Close)) fail(ErrCode::InvalidCall);
         return value;
     }
 
-    static double checked(double value) {
-        if (std::isnan(value)) fail(ErrCode::InvalidCall);
-        if (std::isinf(value)) fail(ErrCode::Overflow);
-        return value;
+    // Any division by zero, 0 / 0 included, is the formula's division error.
+    static Decimal divide(Decimal dividend, Decimal divisor) {
+        if (divisor.isZero()) fail(ErrCode::DivByZero);
+        return checkedQuotient(dividend, divisor);
     }
 
-    static double divide(double dividend, double divisor) {
-        if (divisor == 0) fail(ErrCode::DivByZero);
-        return checked(dividend / divisor);
-    }
-
-    static double raise(double base, double exponent) {
-        if (base == 0 && exponent < 0) fail(ErrCode::DivByZero);
-        return checked(std::pow(base, exponent));
-    }
+    static Decimal raise(Decimal base, Decimal exponent) { return checkedPower(base, exponent); }
 
     struct NestingGuard {
         explicit NestingGuard(Parser& p) : parser(p) {

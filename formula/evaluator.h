@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "formula/tokens.h"
+#include "numeric/decimal.h"
 
 namespace velmor {
 
@@ -20,7 +21,7 @@ enum class Outcome {
 
 struct Evaluation {
     Outcome outcome;
-    double value = 0;
+    Decimal value;
 };
 
 // Evaluates tokens that hold numbers only (variables already bound to values).

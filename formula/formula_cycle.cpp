@@ -2,11 +2,11 @@
 
 #include <cctype>
 
-#include "engine/errors.h"
 #include "engine/form.h"
-#include "engine/numtext.h"
 #include "formula/evaluator.h"
 #include "formula/tokens.h"
+#include "numeric/errors.h"
+#include "numeric/numtext.h"
 
 namespace velmor {
 namespace {

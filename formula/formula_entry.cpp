@@ -1,8 +1,8 @@
 #include "formula/formula_entry.h"
 
 #include "bases/procedures.h"
-#include "engine/errors.h"
 #include "engine/form.h"
+#include "numeric/errors.h"
 
 namespace velmor {
 namespace {

@@ -1,8 +1,8 @@
 #include "help/about.h"
 
-#include "engine/errors.h"
 #include "engine/form.h"
 #include "engine/platform.h"
+#include "numeric/errors.h"
 
 namespace velmor {
 namespace {

@@ -1,5 +1,6 @@
 #include "help/edit_menu.h"
 
+#include "engine/display_value.h"
 #include "engine/form.h"
 
 namespace velmor {
@@ -20,6 +21,7 @@ void pasteIntoDisplay(Form& form) {
         return;
     }
     form.display() = *text;
+    forgetShownValue(form);  // the pasted text means what it says
     form.engine.operandSincePending = true;  // a pasted number is an operand like a typed one
 }
 

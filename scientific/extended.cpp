@@ -1,9 +1,9 @@
 // The 21 keys of the function group: reciprocal, inverse and hyperbolic functions.
 #include "engine/entry.h"
-#include "engine/errors.h"
 #include "engine/form.h"
-#include "engine/numtext.h"
-#include "scientific/extended_math.h"
+#include "numeric/errors.h"
+#include "numeric/extended_math.h"
+#include "scientific/angles.h"
 #include "scientific/key_support.h"
 
 namespace velmor {
@@ -14,7 +14,7 @@ namespace {
 // box and leaves the display as it was.
 void extendedKey(Form& form, const Press& press) {
     try {
-        const double v = leadingNumber(form.display());
+        const Decimal v = displayedLeading(form);
         showNumber(form, math::extendedFunction(press.index, v, selectedUnit(form)));
     } catch (const CalcError& error) {
         if (error.code == ErrCode::DivByZero) showResult(form, kDivideByZeroText);

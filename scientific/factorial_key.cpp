@@ -1,9 +1,8 @@
 // "n!": the factorial, or Gamma(v + 1) for a value that is not whole.
 #include "engine/entry.h"
-#include "engine/errors.h"
 #include "engine/form.h"
-#include "engine/numtext.h"
-#include "scientific/combinatorics.h"
+#include "numeric/combinatorics.h"
+#include "numeric/errors.h"
 #include "scientific/key_support.h"
 
 namespace velmor {
@@ -13,12 +12,12 @@ namespace {
 // key apologises in a message box and empties the display once it is closed.
 void factorialKey(Form& form, const Press&) {
     try {
-        const double v = leadingNumber(form.display());
-        if (v < 0) {
+        const Decimal v = displayedLeading(form);
+        if (v.isNegative() && !v.isZero()) {
             showResult(form, kFactorialInvalidText);
             return;
         }
-        showResult(form, numberText(math::factorial(v)));
+        showNumber(form, math::factorial(v));
     } catch (const CalcError&) {
         form.platform.messageBox(kUnsupportedValueText, MsgIcon::None);
         showResult(form, "");

@@ -1,11 +1,12 @@
-// What the scientific keys share: their texts, reading the display and
-// showing a long-double result at the display's 15 digits.
+// What the scientific keys share: their texts and reading the display.
 #pragma once
 
 #include <optional>
 #include <string>
 
 #include "engine/actions.h"
+#include "engine/display_value.h"
+#include "numeric/decimal.h"
 
 namespace velmor {
 
@@ -19,17 +20,11 @@ inline constexpr const char* kFactorialInvalidText = "Invalid: input ";
 inline constexpr const char* kUnsupportedValueText =
     "This software does not support this value\r\nPlease install the latest software";
 
-// The display read with the leading-number parse; nothing when its numeric
-// prefix is beyond the double range.
-std::optional<double> leadingDisplayValue(const Form& form);
+// The display read with the leading-number parse (the full value behind a
+// result); nothing when its numeric prefix is beyond the range.
+std::optional<Decimal> leadingDisplayValue(const Form& form);
 // The display read with the strict conversion; nothing when it is not a number.
-std::optional<double> strictDisplayValue(const Form& form);
-
-// Rounds a long-double result to a double; Overflow beyond the double range.
-double finiteResult(long double value);
-// Shows a result (15 significant digits) and starts a new entry; Overflow
-// beyond the double range, leaving the display alone.
-void showNumber(Form& form, long double value);
+std::optional<Decimal> strictDisplayValue(const Form& form);
 
 // Registration of each group of keys.
 void registerCircleKeys(ActionTable& table);

@@ -1,32 +1,32 @@
 // "ln", "Log", "e^a", "10ª" and the square root of the displayed value.
-#include <cmath>
-
 #include "engine/entry.h"
-#include "engine/errors.h"
 #include "engine/form.h"
+#include "numeric/elementary.h"
+#include "numeric/errors.h"
+#include "numeric/range.h"
 #include "scientific/key_support.h"
 
 namespace velmor {
 namespace {
 
-using Ld = long double;
+using Function = Decimal (*)(Decimal);
 
 // Logarithms leave the display alone where they have no value (v <= 0) and
 // where the display cannot be read.
-void logarithmKey(Form& form, Ld (*logarithm)(Ld)) {
-    const std::optional<double> v = leadingDisplayValue(form);
+void logarithmKey(Form& form, Function logarithm) {
+    const std::optional<Decimal> v = leadingDisplayValue(form);
     if (!v || *v <= 0) return;
     try {
         showNumber(form, logarithm(*v));
     } catch (const CalcError&) {
-        // The logarithm of a positive double is always finite; nothing to report.
+        // The logarithm of a positive value in the range is always finite; nothing to report.
     }
 }
 
 // Powers report a result beyond the double range, or a display too large to
 // read, as an overflow in the display.
-void powerKey(Form& form, Ld (*power)(Ld)) {
-    const std::optional<double> v = leadingDisplayValue(form);
+void powerKey(Form& form, Function power) {
+    const std::optional<Decimal> v = leadingDisplayValue(form);
     try {
         if (!v) fail(ErrCode::Overflow);
         showNumber(form, power(*v));
@@ -35,27 +35,22 @@ void powerKey(Form& form, Ld (*power)(Ld)) {
     }
 }
 
-Ld naturalLog(Ld x) { return std::log(x); }
-Ld commonLog(Ld x) { return std::log10(x); }
-Ld exponential(Ld x) { return std::exp(x); }
-Ld powerOfTen(Ld x) { return std::pow(10.0L, x); }
-
 // The square root does not touch the running value: a pending operation keeps
 // its own left operand and takes the root as its right one.
 void squareRoot(Form& form, const Press&) {
-    const std::optional<double> v = leadingDisplayValue(form);
+    const std::optional<Decimal> v = leadingDisplayValue(form);
     if (!v) showResult(form, kOverflowText);
     else if (*v < 0) showResult(form, kInvalidInputText);
-    else showNumber(form, std::sqrt(*v));
+    else showNumber(form, math::squareRoot(*v));
 }
 
 }  // namespace
 
 void registerLogarithmKeys(ActionTable& table) {
-    table.onClick(Ctl::cmdLn, [](Form& f, const Press&) { logarithmKey(f, naturalLog); });
-    table.onClick(Ctl::Command11, [](Form& f, const Press&) { logarithmKey(f, commonLog); });
-    table.onClick(Ctl::cmdea, [](Form& f, const Press&) { powerKey(f, exponential); });
-    table.onClick(Ctl::cmd10x, [](Form& f, const Press&) { powerKey(f, powerOfTen); });
+    table.onClick(Ctl::cmdLn, [](Form& f, const Press&) { logarithmKey(f, math::naturalLog); });
+    table.onClick(Ctl::Command11, [](Form& f, const Press&) { logarithmKey(f, math::commonLog); });
+    table.onClick(Ctl::cmdea, [](Form& f, const Press&) { powerKey(f, math::exponential); });
+    table.onClick(Ctl::cmd10x, [](Form& f, const Press&) { powerKey(f, math::powerOfTen); });
     table.onClick(Ctl::cmdsqrt, squareRoot);
 }
 

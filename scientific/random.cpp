@@ -4,9 +4,9 @@
 #include <charconv>
 
 #include "engine/entry.h"
-#include "engine/errors.h"
 #include "engine/form.h"
-#include "engine/numtext.h"
+#include "numeric/errors.h"
+#include "numeric/numtext.h"
 #include "scientific/key_support.h"
 #include "scientific/random_generator.h"
 
@@ -20,16 +20,19 @@ std::string singleText(float value) {
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 6);
     double rounded = 0;
     std::from_chars(buffer, written.ptr, rounded);
-    return numberText(rounded);
+    return numberText(Decimal::fromDouble(rounded));
 }
 
 // The display must be a number as a whole; otherwise it stays as it is. Values
 // beyond the single range count by their sign only.
 void randomKey(Form& form, const Press&) {
-    const std::optional<double> v = strictDisplayValue(form);
+    const std::optional<Decimal> v = strictDisplayValue(form);
     if (!v) return;
-    const float argument = static_cast<float>(std::clamp(*v, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
-    showResult(form, singleText(math::nextRandom(form.sci.rndSeed, argument)));
+    const double value = v->toDouble();
+    const float argument = static_cast<float>(std::clamp(value, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
+    const float random = math::nextRandom(form.sci.rndSeed, argument);
+    if (displayFormat(form).decimal) showResult(form, singleText(random));
+    else showNumber(form, Decimal::fromDouble(random));  // a whole number of the word: 0 or 1
 }
 
 }  // namespace

@@ -1,34 +1,35 @@
 // "Sin", "Cos" and "Tan" of the displayed angle in the selected unit.
 #include "engine/entry.h"
-#include "engine/errors.h"
 #include "engine/form.h"
+#include "numeric/angles.h"
+#include "numeric/errors.h"
 #include "scientific/angles.h"
 #include "scientific/key_support.h"
 
 namespace velmor {
 namespace {
 
-using CircleFunction = void (*)(Form&, const math::CircleValues&);
+using CircleFunction = void (*)(Form&, Decimal angle, AngleUnit unit);
 
 // A display whose numeric prefix cannot be read is left as it is.
 void applyToDisplayedAngle(Form& form, CircleFunction function) {
-    const std::optional<double> angle = leadingDisplayValue(form);
+    const std::optional<Decimal> angle = leadingDisplayValue(form);
     if (!angle) return;
     try {
-        function(form, math::circleValues(*angle, selectedUnit(form)));
+        function(form, *angle, selectedUnit(form));
     } catch (const CalcError&) {
         // Sine and cosine are bounded and a pole is shown as text, so nothing
         // overflows here; should anything fail, the display stays as it was.
     }
 }
 
-void showSine(Form& form, const math::CircleValues& v) { showNumber(form, v.sin); }
-void showCosine(Form& form, const math::CircleValues& v) { showNumber(form, v.cos); }
+void showSine(Form& form, Decimal angle, AngleUnit unit) { showNumber(form, math::circleValues(angle, unit).sin); }
+void showCosine(Form& form, Decimal angle, AngleUnit unit) { showNumber(form, math::circleValues(angle, unit).cos); }
 
-// Only an exact zero cosine is a pole; in radians no double angle reaches one.
-void showTangent(Form& form, const math::CircleValues& v) {
-    if (v.cos == 0) showResult(form, kInfinityText);
-    else showNumber(form, v.sin / v.cos);
+// Only an exact zero cosine is a pole; in radians no decimal angle reaches one.
+void showTangent(Form& form, Decimal angle, AngleUnit unit) {
+    if (math::tangentHasPole(angle, unit)) showResult(form, kInfinityText);
+    else showNumber(form, math::tangentOf(angle, unit));
 }
 
 }  // namespace

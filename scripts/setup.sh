@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libgl-dev libx11-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core fonts-liberation
   python3 python3-mpmath desktop-file-utils appstream lintian
-  dbus at-spi2-core python3-pyatspi
+  dbus at-spi2-core python3-pyatspi libintelrdfpmath-dev
   clang libclang-rt-14-dev
 )
 

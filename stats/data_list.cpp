@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/display_value.h"
 #include "engine/entry.h"
-#include "engine/errors.h"
 #include "engine/form.h"
-#include "engine/numtext.h"
+#include "numeric/errors.h"
 #include "stats/error_box.h"
 #include "stats/review.h"
 
@@ -30,8 +30,8 @@ size_t storedCount(const Form& form) {
 
 }  // namespace
 
-std::span<const double> enteredValues(const Form& form) {
-    return std::span<const double>(form.stats.statData.data(), storedCount(form));
+std::span<const Decimal> enteredValues(const Form& form) {
+    return std::span<const Decimal>(form.stats.statData.data(), storedCount(form));
 }
 
 void openStatistics(Form& form, const Press&) {
@@ -44,9 +44,9 @@ void enterValue(Form& form, const Press&) {
         form.platform.messageBox(kListFullMessage, MsgIcon::Information);
         return;
     }
-    double value = 0;
+    Decimal value;
     try {
-        value = leadingNumber(form.display());
+        value = displayedLeading(form);
     } catch (const CalcError& error) {
         // A number beyond the double range cannot be stored: refuse it and say why.
         showErrorBox(form, error.code);
@@ -60,10 +60,12 @@ void enterValue(Form& form, const Press&) {
 
 void reviewValues(Form& form, const Press&) { reviewNext(form, form.stats.statData); }
 
-void showCount(Form& form, const Press&) { showResult(form, numberText(form.stats.statCount)); }
+void showCount(Form& form, const Press&) {
+    showNumber(form, Decimal::fromInt64(static_cast<std::int64_t>(form.stats.statCount)));
+}
 
 void clearStatistics(Form& form, const Press&) {
-    std::fill(form.stats.statData.begin(), form.stats.statData.end(), 0.0);
+    std::fill(form.stats.statData.begin(), form.stats.statData.end(), Decimal());
     form.stats.statCount = 0;
     setGroupEnabled(form, false);
     form.engine.nextIndex = 0;

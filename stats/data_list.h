@@ -5,13 +5,14 @@
 #include <span>
 
 #include "engine/actions.h"
+#include "numeric/decimal.h"
 
 namespace velmor {
 
 struct Form;
 
 // The values entered so far, in entry order.
-std::span<const double> enteredValues(const Form& form);
+std::span<const Decimal> enteredValues(const Form& form);
 
 // The message shown when a value would not fit in the list.
 inline constexpr const char* kListFullMessage = "The list is full: it holds 201 values";

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/errors.h"
+#include "numeric/errors.h"
 
 namespace velmor {
 

@@ -4,20 +4,23 @@
 #include <cmath>
 #include <string>
 
+#include "engine/display_value.h"
 #include "engine/entry.h"
-#include "engine/errors.h"
-#include "engine/numtext.h"
+#include "numeric/errors.h"
 
 namespace velmor {
 namespace {
 
-// Recorded operands come from other keys; one that has no number text (not
-// finite) shows the overflow text rather than ending the review abruptly.
-std::string slotText(double value) {
+// Recorded operands come from other keys; one that has no number text (out
+// of the range) shows the overflow text rather than ending the review abruptly.
+// A value shown keeps its full value behind the text.
+// The value shown counts as an entered operand, like a typed one.
+void showSlot(Form& form, Decimal value) {
     try {
-        return numberText(value);
+        writeNumber(form, value);
+        form.engine.operandSincePending = true;
     } catch (const CalcError&) {
-        return "Error :overflow";
+        form.display() = "Error :overflow";
     }
 }
 
@@ -28,20 +31,20 @@ void finishReview(Form& form) {
 
 }  // namespace
 
-void reviewNext(Form& form, const std::array<double, kHistorySlots>& list) {
+void reviewNext(Form& form, const std::array<Decimal, kHistorySlots>& list) {
     StatsState& stats = form.stats;
     double& cursor = form.engine.nextIndex;
     if (stats.reviewMode == 1) {
         // A cursor past the last slot (operator keys advance it too) ends the review.
         if (cursor >= stats.reviewCount || cursor >= kHistorySlots) return finishReview(form);
-        form.display() = slotText(list[static_cast<size_t>(cursor)]);
+        showSlot(form, list[static_cast<size_t>(cursor)]);
         cursor += 1;
         return;
     }
     // Slots past the list are never shown, so a longer count needs no more range.
     stats.reviewCount = static_cast<std::int32_t>(std::nearbyint(std::min(cursor, double{kHistorySlots})));
     stats.reviewMode = 1;
-    form.display() = slotText(list[0]);
+    showSlot(form, list[0]);
     cursor = 1;
 }
 

@@ -9,6 +9,6 @@ namespace velmor {
 
 // One press of a "Next" key over `list` (the statistics data or the recorded
 // operands). Both keys share `nextIndex`, `reviewMode` and `reviewCount`.
-void reviewNext(Form& form, const std::array<double, kHistorySlots>& list);
+void reviewNext(Form& form, const std::array<Decimal, kHistorySlots>& list);
 
 }  // namespace velmor

@@ -1,75 +1,58 @@
 #include "stats/stat_math.h"
 
-#include <algorithm>
-#include <cmath>
-
-#include "engine/errors.h"
+#include "numeric/elementary.h"
+#include "numeric/errors.h"
+#include "numeric/range.h"
 
 namespace velmor {
 namespace {
 
-double checkedFinite(double value) {
-    if (!std::isfinite(value)) fail(ErrCode::Overflow);
-    return value;
-}
-
-// The plain mean can miss equal values by one unit in the last place (three
-// times 0.1 sums to 0.30000000000000004); one correction pass over the
-// residuals brings it back, so equal values have deviations of exactly 0.
-double refinedMean(std::span<const double> values) {
-    const double mean = meanOf(values);
-    double residual = 0;
-    for (double v : values) residual += v - mean;
-    const double refined = mean + residual / static_cast<double>(values.size());
-    return std::isfinite(refined) ? refined : mean;
-}
-
-// Sum of squared deviations divided by `divisor`, square-rooted. The
-// deviations are scaled by a power of two first, which is exact, so values
-// near the top of the range do not overflow when squared.
-double rootMeanSquareDeviation(std::span<const double> values, double mean, double divisor) {
-    double largest = 0;
-    for (double v : values) largest = std::max(largest, std::fabs(checkedFinite(v - mean)));
-    if (largest == 0) return 0;
-    const double scale = std::ldexp(1.0, std::ilogb(largest));
-    double squares = 0;
-    for (double v : values) {
-        const double d = (v - mean) / scale;
-        squares += d * d;
+Decimal unrangedSum(std::span<const Decimal> values, int power) {
+    Decimal sum;
+    for (Decimal v : values) {
+        Decimal term = v;
+        for (int i = 1; i < power; ++i) term *= v;
+        sum += term;
     }
-    return checkedFinite(scale * std::sqrt(squares / divisor));
+    return sum;
+}
+
+Decimal unrangedMean(std::span<const Decimal> values) {
+    if (values.empty()) fail(ErrCode::Overflow);  // 0/0
+    return unrangedSum(values, 1) / Decimal::fromInt64(static_cast<std::int64_t>(values.size()));
+}
+
+// Root of the mean square deviation around the mean, with the given divisor.
+Decimal rootMeanSquareDeviation(std::span<const Decimal> values, Decimal divisor) {
+    const Decimal mean = unrangedMean(values);
+    Decimal squares;
+    for (Decimal v : values) squares += (v - mean) * (v - mean);
+    return inRange(math::squareRoot(squares / divisor));
 }
 
 }  // namespace
 
-double sumOfPowers(std::span<const double> values, double power) {
-    double sum = 0;
-    for (double v : values) sum += std::pow(v, power);
-    return checkedFinite(sum);
+Decimal sumOfPowers(std::span<const Decimal> values, int power) { return inRange(unrangedSum(values, power)); }
+
+Decimal meanOf(std::span<const Decimal> values) { return inRange(unrangedMean(values)); }
+
+Decimal populationStdDev(std::span<const Decimal> values) {
+    if (values.empty()) fail(ErrCode::Overflow);
+    return rootMeanSquareDeviation(values, Decimal::fromInt64(static_cast<std::int64_t>(values.size())));
 }
 
-double meanOf(std::span<const double> values) {
-    if (values.empty()) fail(ErrCode::Overflow);  // 0/0
-    return checkedFinite(sumOfPowers(values, 1.0) / static_cast<double>(values.size()));
-}
-
-double populationStdDev(std::span<const double> values) {
-    const double mean = refinedMean(values);
-    return rootMeanSquareDeviation(values, mean, static_cast<double>(values.size()));
-}
-
-double sampleStdDev(std::span<const double> values) {
-    const double mean = refinedMean(values);
+Decimal sampleStdDev(std::span<const Decimal> values) {
+    if (values.empty()) fail(ErrCode::Overflow);
     if (values.size() == 1) fail(ErrCode::DivByZero);
-    return rootMeanSquareDeviation(values, mean, static_cast<double>(values.size() - 1));
+    return rootMeanSquareDeviation(values, Decimal::fromInt64(static_cast<std::int64_t>(values.size() - 1)));
 }
 
-double naturalSum(int k, double n) {
-    const double half = (n + 1) * n / 2;
+Decimal naturalSum(int k, Decimal n) {
+    const Decimal half = (n + 1) * n / 2;
     switch (k) {
-        case 0: return checkedFinite(half);
-        case 1: return checkedFinite(((n + 1) * n) * (2 * n + 1) / 6);
-        default: return checkedFinite(std::pow(half, 2.0));
+        case 0: return inRange(half);
+        case 1: return inRange((n + 1) * n * (2 * n + 1) / 6);
+        default: return inRange(half * half);
     }
 }
 

@@ -1,9 +1,9 @@
 #include "stats/summary_keys.h"
 
+#include "engine/display_value.h"
 #include "engine/entry.h"
-#include "engine/errors.h"
 #include "engine/form.h"
-#include "engine/numtext.h"
+#include "numeric/errors.h"
 #include "stats/data_list.h"
 #include "stats/error_box.h"
 #include "stats/stat_math.h"
@@ -17,10 +17,10 @@ constexpr const char* kEnterSomeValues = "Please enter some values";
 
 bool listIsEmpty(const Form& form) { return enteredValues(form).empty(); }
 
-double powerOfSumKey(Ctl key) {
-    if (key == Ctl::cmdSigmaX2) return 2.0;
-    if (key == Ctl::cmdSigmax3) return 3.0;
-    return 1.0;
+int powerOfSumKey(Ctl key) {
+    if (key == Ctl::cmdSigmaX2) return 2;
+    if (key == Ctl::cmdSigmax3) return 3;
+    return 1;
 }
 
 // With values present, a mean or deviation that leaves the double range shows
@@ -33,7 +33,7 @@ void showOverflow(Form& form) { showResult(form, kOverflowText); }
 void showSum(Form& form, const Press& press) {
     if (listIsEmpty(form)) return showResult(form, "");
     try {
-        showResult(form, numberText(sumOfPowers(enteredValues(form), powerOfSumKey(press.control))));
+        showNumber(form, sumOfPowers(enteredValues(form), powerOfSumKey(press.control)));
     } catch (const CalcError&) {
         showOverflow(form);
     }
@@ -47,7 +47,7 @@ template <typename Statistic, typename OtherFailure>
 void showStatistic(Form& form, const char* emptyMessage, Statistic statistic, OtherFailure otherFailure) {
     if (listIsEmpty(form)) return form.platform.messageBox(emptyMessage, MsgIcon::Information);
     try {
-        showResult(form, numberText(statistic(enteredValues(form))));
+        showNumber(form, statistic(enteredValues(form)));
     } catch (const CalcError& error) {
         if (error.code == ErrCode::Overflow) return showOverflow(form);
         otherFailure(error.code);
@@ -71,7 +71,7 @@ void showSampleStdDev(Form& form, const Press&) {
 
 void showNaturalSum(Form& form, const Press& press) {
     try {
-        showResult(form, numberText(naturalSum(press.index, leadingNumber(form.display()))));
+        showNumber(form, naturalSum(press.index, displayedLeading(form)));
     } catch (const CalcError&) {
         showOverflow(form);
     }

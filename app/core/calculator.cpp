@@ -4,13 +4,14 @@
 
 #include "app/core/dispatch.h"
 #include "bases/bases_actions.h"
+#include "engine/display_value.h"
 #include "engine/entry.h"
-#include "engine/errors.h"
 #include "engine/operators.h"
 #include "formula/formula_actions.h"
 #include "help/about.h"
 #include "help/edit_menu.h"
 #include "help/help_actions.h"
+#include "numeric/errors.h"
 #include "scientific/scientific_actions.h"
 #include "stats/stats_actions.h"
 
@@ -93,6 +94,7 @@ void Calculator::helpKey(Ctl focused) {
 
 void Calculator::displayEdited(const std::string& text) {
     form_.display() = text;
+    forgetShownValue(form_);  // an edited display means what it shows
     form_.engine.operandSincePending = true;
 }
 

@@ -7,7 +7,7 @@
 namespace velmor {
 namespace {
 
-enum class When { Always, NotBin, DecOrHex, Hex };
+enum class When { Always, NotBin, DecOrHex, Hex, Dec };
 
 struct KeyRow {
     char first, last;     // character range of the row
@@ -22,6 +22,7 @@ bool holds(const Form& form, When when) {
         case When::NotBin: return base != kBin;
         case When::DecOrHex: return base != kOct && base != kBin;
         case When::Hex: return base == kHex;
+        case When::Dec: return base == kDec;
     }
     return false;
 }
@@ -59,7 +60,7 @@ constexpr std::array<KeyRow, 11> kRows = {{
     {'-', '-', When::Always, op},
     {'*', '*', When::Always, op},
     {'/', '/', When::Always, op},
-    {'.', '.', When::Always, point},
+    {'.', '.', When::Dec, point},  // Hex, Oct and Bin hold whole numbers
     {'=', '=', When::Always, [](Form& f, char) { runClick(f, Ctl::cmdeq); }},
     {'\b', '\b', When::Always, [](Form& f, char) { runClick(f, Ctl::Command2); }},
 }};

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Writes scientific.tsv: reference results of the scientific keys, computed
-with mpmath at 80 digits and written as the calculator writes numbers (15
-significant digits, exponent form below 1E-04 and from 1E+15 on).
+"""Writes scientific.tsv: reference results of the scientific keys for their
+decimal arguments as typed, computed with mpmath at 80 digits (more for huge
+angles in radians) and written as the calculator writes numbers (15
+significant digits rounded halves to even, exponent form below 1E-04 and from
+1E+15 on; 0 below the smallest double; beyond 1.79769313486232E+308 nothing).
 
 Columns: key, unit (deg, rad, grad), operand, second operand (only for the
 two-operand operations ncr, npr and nsqrt), expected display text. An expected
@@ -13,16 +15,19 @@ Run from anywhere: python3 tests/reference/make_reference.py
 import math
 import os
 import random
-from decimal import Decimal, Context, ROUND_HALF_EVEN
+from decimal import Decimal, Context, ROUND_HALF_EVEN, getcontext
 from fractions import Fraction
 
 import mpmath
 from mpmath import mp, mpf
 
 mp.dps = 80
+getcontext().prec = 200
 
-DBL_MAX = mpf(1.7976931348623157e308)
-DBL_MIN = mpf(2.2250738585072014e-308)
+# The largest value the display shows is 1.79769313486232E+308: anything that
+# rounds above it is out of the range; below the smallest double is 0.
+LAST_SHOWN = mpf("1.797693134862325e308")
+SMALLEST_KEPT = mpf("4.9406564584124654e-324")
 
 DIV0 = "Divide by zero error"
 INVALID = "Invalid : input"
@@ -39,9 +44,9 @@ class Skip(Exception):
 def calc_text(x):
     """The calculator's number-to-text form of the exact value x."""
     x = mpf(x)
-    if x == 0:
+    if x == 0 or abs(x) < SMALLEST_KEPT:
         return "0"
-    if abs(x) > DBL_MAX or abs(x) < DBL_MIN:
+    if abs(x) > LAST_SHOWN:
         raise Skip()
     d = Decimal(mpmath.nstr(x, 40, strip_zeros=False, min_fixed=1, max_fixed=0))
     d = Context(prec=15, rounding=ROUND_HALF_EVEN).plus(d)
@@ -59,10 +64,36 @@ def calc_text(x):
 
 
 def input_text(v):
-    """A display text that reads back as exactly the double v."""
+    """The display text typed for v: the decimal as written in this script
+    (a float as its shortest repr, which is how it was written or rounded)."""
+    if isinstance(v, str):
+        return v
     if v == int(v) and abs(v) < 1e15:
         return str(int(v))
     return repr(v).replace("e", "E")
+
+
+class Typed(Decimal):
+    """The exact decimal value of a typed text, usable by mpmath at its
+    working precision and exactly by Fraction and comparisons."""
+
+    @property
+    def _mpf_(self):
+        return mpf(str(self))._mpf_
+
+
+def typed(v):
+    return Typed(input_text(v))
+
+
+def precise(fn):
+    """Runs fn with enough digits for an argument of any size (a huge angle in
+    radians needs its digits before the point as well)."""
+    def run(v, u):
+        digits = 80 + max(0, int(abs(v).adjusted()) if isinstance(v, Decimal) and v != 0 else 0)
+        with mp.workdps(digits):
+            return fn(v, u)
+    return run
 
 
 # ---- angles -------------------------------------------------------------
@@ -206,12 +237,12 @@ def f_log(v, u):
 
 def f_exp(v, u):
     r = mpmath.exp(v)
-    return OVERFLOW_TEXT if r > DBL_MAX else r
+    return OVERFLOW_TEXT if r > LAST_SHOWN else r
 
 
 def f_exp10(v, u):
-    r = mpmath.power(10, v)
-    return OVERFLOW_TEXT if r > DBL_MAX else r
+    r = mpmath.power(10, mpf(v))
+    return OVERFLOW_TEXT if r > LAST_SHOWN else r
 
 
 def f_sqrt(v, u):
@@ -294,10 +325,10 @@ def add_cases(rows, key, unit, values, fn, second=None):
     for v in values:
         try:
             if second is None:
-                text = expected_text(fn(v, unit))
+                text = expected_text(precise(fn)(typed(v), unit))
                 rows.append((key, unit, input_text(v), "", text))
             else:
-                text = expected_text(fn(v, second))
+                text = expected_text(fn(typed(v), typed(second)))
                 rows.append((key, unit, input_text(v), input_text(second), text))
         except Skip:
             pass
@@ -362,6 +393,19 @@ def build():
                   (-8, 2), (-8, 2.5), (0, 3), (5, 0), (1000000, 6), (7, 10)]
     for x, n in pairs_root:
         add_cases(rows, "nsqrt", "deg", [x], f_nsqrt, second=n)
+    # Arguments a user types whose binary double is a different number, huge
+    # angles in radians, and results in the range below the normal doubles.
+    add_cases(rows, "Command10", "rad", ["3.14159265358979", "-3.14159265358979", "0.4", "1E300", "1E100",
+                                         "-1E300", "1.79769313486232E+308", "123456789012345"], f_sin)
+    add_cases(rows, "Command9", "rad", ["1E300", "1.5707963267949", "1E200", "0.4"], f_cos)
+    add_cases(rows, "Command8", "rad", ["1E300", "1.5707963267949", "0.4"], f_tan)
+    add_cases(rows, "cmdCont(3)", "rad", ["0.3", "0.7"], f_asin)
+    add_cases(rows, "cmdCont(3)", "deg", ["0.3", "0.707106781186548"], f_asin)
+    add_cases(rows, "cmdCont(9)", "rad", ["0.7", "0.4", "1E-300"], EXTENDED[9])
+    add_cases(rows, "cmdsqrt", "deg", ["18", "473211", "0.1", "2E-320", "1.79769313486232E+308"], f_sqrt)
+    add_cases(rows, "cmd10x", "deg", ["-320", "-323.3", "-323.5", "-324", "308.254715559916", "-0.3"], f_exp10)
+    add_cases(rows, "cmdea", "deg", ["-740", "-744.4", "-745.2", "709.782712893384", "0.1"], f_exp)
+    add_cases(rows, "cmdPercent", "deg", ["1E-321", "4.94065645841247E-322", "0.1"], f_percent)
     return rows
 
 

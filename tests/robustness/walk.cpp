@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cmath>
 
-#include "engine/numtext.h"
+#include "numeric/numtext.h"
 
 namespace velmor::walk {
 namespace {
@@ -33,6 +33,32 @@ constexpr auto kActionTimeLimit = std::chrono::milliseconds(50);
 #endif
 
 bool contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
+
+// Keys that append to whatever the display holds; they write no result.
+bool isEntryKey(Ctl c) {
+    return isMember(c, "cmdNo") || isMember(c, "cmdhex") || c == Ctl::Command1 || c == Ctl::Command2 ||
+           c == Ctl::cmdrB || c == Ctl::cmdLB;
+}
+
+bool isResultText(const std::string& text) {
+    for (const char* known : {"", "Error :overflow", "error :positive infinity", "Infinity", "Invalid : input",
+                              "Divide by zero error", "Invalid: input ", "Error"})
+        if (text == known) return true;
+    return false;
+}
+
+// A numeral as the calculator writes it: digits of the radix without leading
+// zeros, whose value fits the word.
+bool isWordNumeral(const std::string& text, int radix, int bits) {
+    if (text.empty() || text.size() > 32 || (text.size() > 1 && text[0] == '0')) return false;
+    std::uint64_t value = 0;
+    for (char c : text) {
+        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : 99;
+        if (digit >= radix) return false;
+        value = value * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
+    }
+    return value < (std::uint64_t{1} << bits);
+}
 
 }  // namespace
 
@@ -86,6 +112,7 @@ Session::Session() = default;
 
 std::optional<std::string> Session::step(const Action& a) {
     const auto started = std::chrono::steady_clock::now();
+    const std::string before = calc_.form().display().size() < 200 ? calc_.form().display() : std::string();
     const Ctl target = static_cast<Ctl>(a.target);
     switch (a.kind) {
         case Kind::Click: calc_.click(target); break;
@@ -106,6 +133,7 @@ std::optional<std::string> Session::step(const Action& a) {
         if (platform_.focus) calc_.helpKey(*platform_.focus);
     }
     if (platform_.focus) focus_ = *platform_.focus;
+    if (auto broken = checkWrittenNumeral(before, a)) return broken;
     const auto elapsed = std::chrono::steady_clock::now() - started;
     if (elapsed > kActionTimeLimit)
         return "took " + std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()) + " ms";
@@ -122,11 +150,11 @@ std::optional<std::string> Session::checkInvariants() const {
     if (const auto at = shown.find("error :positive inf"); at != std::string::npos) shown.erase(at, 19);
     if (contains(shown, "inf") || contains(shown, "nan") || contains(shown, "e+"))
         return "display shows \"" + d + "\"";
-    if (!std::isfinite(f.engine.memoryValue)) return "memory is not finite";
+    if (!f.engine.memoryValue.isFinite()) return "memory is not finite";
     if (!(f.engine.nextIndex >= 0)) return "nextIndex is negative";
     if (!(f.stats.statCount >= 0 && f.stats.statCount <= kHistorySlots)) return "statistics count out of range";
     for (int i = static_cast<int>(f.stats.statCount); i < kHistorySlots; ++i)
-        if (f.stats.statData[static_cast<size_t>(i)] != 0) return "statistics list written beyond its count";
+        if (!f.stats.statData[static_cast<size_t>(i)].isZero()) return "statistics list written beyond its count";
     int bases = 0, units = 0;
     for (int i = 0; i < 4; ++i) bases += f.isSelected(option1(i));
     for (Ctl u : {Ctl::optDeg, Ctl::optRad, Ctl::optGrad}) units += f.isSelected(u);
@@ -144,6 +172,20 @@ std::optional<std::string> Session::checkInvariants() const {
                   Ctl::cmdXbar, Ctl::cmdSigmas, Ctl::cmdStdDev, Ctl::cmdClear})
         if (f.control(c).enabled != open) return "statistics keys enabled apart";
     return std::nullopt;
+}
+
+std::optional<std::string> Session::checkWrittenNumeral(const std::string& before, const Action& a) const {
+    const Form& f = calc_.form();
+    const Ctl key = static_cast<Ctl>(a.target);
+    if (a.kind != Kind::Click || isEntryKey(key) || f.formula.formulaMode == 1) return std::nullopt;
+    const int base = f.selectedBase();
+    // A text of 200 characters or more is pasted, never written by a key.
+    if (base == kDec || f.display().size() >= 200 || f.display() == before || isResultText(f.display()))
+        return std::nullopt;
+    const int radix = base == kHex ? 16 : base == kOct ? 8 : 2;
+    const int bits = f.isSelected(Ctl::optRad) ? 16 : f.isSelected(Ctl::optGrad) ? 8 : 32;
+    if (isWordNumeral(f.display(), radix, bits)) return std::nullopt;
+    return qualifiedName(key) + " wrote \"" + f.display().substr(0, 40) + "\", no numeral of the word";
 }
 
 std::optional<std::string> replay(const std::vector<Action>& actions) {

@@ -37,6 +37,9 @@ public:
 
 private:
     std::optional<std::string> checkInvariants() const;
+    // After a key that writes the display in Hex, Oct or Bin: the display is empty,
+    // an error text or a numeral of the base within the word size.
+    std::optional<std::string> checkWrittenNumeral(const std::string& before, const Action& action) const;
 
     testing::FakePlatform platform_;
     Calculator calc_{platform_};

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "engine/errors.h"
-#include "engine/numtext.h"
+#include "numeric/errors.h"
+#include "numeric/numtext.h"
 
 namespace velmor::testing {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/form.h"
-#include "engine/numtext.h"
+#include "numeric/numtext.h"
 #include "support/keys.h"
 
 namespace velmor {

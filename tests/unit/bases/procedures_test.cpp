@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "bases/procedures.h"
-#include "engine/errors.h"
 #include "engine/form.h"
+#include "numeric/errors.h"
+#include "support/decimals.h"
 #include "support/fake_platform.h"
 
 namespace velmor {
@@ -40,7 +41,7 @@ TEST_F(Procedures, EnablesSetsDigitsTwoToNineAndTheLetters) {
 
 TEST_F(Procedures, DecbinWritesTheWholeBinaryNumeral) {
     const struct {
-        double value;
+        testing::Num value;
         const char* display;
     } cases[] = {
         {13, "1101"}, {2.5, "10"}, {3.5, "100"}, {1.6, "10"}, {0.6, "1"}, {0, "0"},
@@ -52,9 +53,9 @@ TEST_F(Procedures, DecbinWritesTheWholeBinaryNumeral) {
     for (const auto& c : cases) {
         form.display() = "junk";
         decbin(form, c.value);
-        EXPECT_EQ(form.display(), c.display) << c.value;
+        EXPECT_EQ(form.display(), c.display) << c.value.value;
     }
-    expectRefused("7", ErrCode::Overflow, [](Form& f) { decbin(f, 2147483648.0); });
+    expectRefused("7", ErrCode::Overflow, [](Form& f) { decbin(f, Decimal::fromText("2147483648")); });
 }
 
 TEST_F(Procedures, OctdeciReadsTheDisplay) {

@@ -55,7 +55,7 @@ TEST_F(Keyboard, MapsCharactersByBaseAsTheEnabledKeysDo) {
         {kDec, '-', cmdop(kOpSub), "12"}, {kDec, '*', cmdop(kOpMul), "12"},
         {kDec, '/', cmdop(kOpDiv), "12"}, {kDec, '=', Ctl::cmdeq, "12"},
         {kDec, '\b', Ctl::Command2, "12"}, {kDec, '.', Ctl::Command1, "12"},
-        {kBin, '.', Ctl::Command1, "12"},
+        {kBin, '.', std::nullopt, "12"},  {kHex, '.', std::nullopt, "12"},
         {kDec, '\r', std::nullopt, "12"}, {kDec, 27, std::nullopt, "12"},
         {kDec, '%', std::nullopt, "12"},  {kDec, '^', std::nullopt, "12"},
         {kDec, '(', std::nullopt, "12"},  {kDec, ')', std::nullopt, "12"},
@@ -87,7 +87,7 @@ TEST(KeyboardAsKeys, TypedPointActsAsThePointKey) {
     const Case cases[] = {
         {{}, "2+.5=", "2.5"},         {{}, "1.5+.5=", "2"},      {{"4", "cmdCont(9)"}, ".5", "0.5"},
         {{}, "1..5.", "1.5"},         {{}, ".", "."},            {{}, "..", "."},
-        {{"2", "*"}, ".5=", "1"},     {{"Option1(3)"}, "1.1", "1.1"},
+        {{"2", "*"}, ".5=", "1"},     {{"Option1(3)"}, "1.1", "11"},
     };
     for (const Case& c : cases) {
         testing::Harness h;

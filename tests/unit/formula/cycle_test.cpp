@@ -155,7 +155,7 @@ TEST(FormulaCycle, TopNextReviewsRecordedOperands) {
     Harness h;
     auto& history = h.form().engine.operandHistory;
     history[0] = 12;
-    history[1] = 7.5;
+    history[1] = Decimal::fromText("7.5");
     history[2] = -3;
     h.form().engine.nextIndex = 3;
     for (const char* expected : {"12", "7.5", "-3"}) {

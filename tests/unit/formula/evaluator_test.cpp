@@ -29,6 +29,16 @@ TEST(FormulaEvaluator, PrecedenceAndAssociativity) {
     });
 }
 
+// Decimal numbers are exact, and what is left of a cancellation is 0: the
+// formula agrees with the keypad on the same sum.
+TEST(FormulaEvaluator, DecimalSumsAndCancellation) {
+    expectAll({
+        {"1-0.9-0.1", "0"}, {"44.23-8.10-11.23-6.9-18", "0"}, {"8x^y(2/3)-4", "0"},
+        {"0.1+0.2", "0.3"}, {"0.1+0.2-0.3", "0"}, {"1/3*3", "1"}, {"10/3*3", "10"},
+        {"(2x^y0.5)x^2", "2"}, {"27x^y(1/3)", "3"}, {"1/3-0.333333333333333", "3.33333333333333E-16"},
+    });
+}
+
 TEST(FormulaEvaluator, SignsOfTheirOwn) {
     expectAll({
         {"-2x^y2", "-4"}, {"(-2)x^y2", "4"}, {"2x^y-1", "0.5"}, {"--3", "3"}, {"+3-5", "-2"},

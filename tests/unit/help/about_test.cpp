@@ -2,8 +2,8 @@
 // "System Info...", on the recording platform.
 #include <gtest/gtest.h>
 
-#include "engine/errors.h"
 #include "help/about.h"
+#include "numeric/errors.h"
 #include "support/keys.h"
 
 namespace velmor {

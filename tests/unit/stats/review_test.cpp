@@ -107,7 +107,7 @@ TEST(StatsReview, EnableGroupFollowsStatAndClear) {
 TEST(StatsReview, ValueWithoutNumberTextDoesNotStopTheReview) {
     Harness h;
     h.press({"cmdStat"});
-    h.form().stats.statData[1] = std::numeric_limits<double>::infinity();
+    h.form().stats.statData[1] = Decimal::fromText("1E400");
     h.form().engine.nextIndex = 3;
     EXPECT_EQ(reviewPresses(h, 3), (std::vector<std::string>{"0", "Error :overflow", "0"}));
 }

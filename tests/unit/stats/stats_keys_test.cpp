@@ -13,7 +13,7 @@ using testing::Harness;
 using Keys = std::vector<std::string>;
 
 TEST(StatsKeys, DatReadsTheLeadingNumber) {
-    const std::pair<const char*, double> cases[] = {{"12abc", 12}, {"", 0}, {"-4.5E2x", -450}, {"abc", 0}};
+    const std::pair<const char*, int> cases[] = {{"12abc", 12}, {"", 0}, {"-4.5E2x", -450}, {"abc", 0}};
     for (const auto& [text, value] : cases) {
         Harness h;
         h.press({"cmdStat"});
@@ -25,15 +25,24 @@ TEST(StatsKeys, DatReadsTheLeadingNumber) {
     }
 }
 
-TEST(StatsKeys, OverflowShowsErrorText) {
+// Only a result out of the range is an overflow: sums, squares and products
+// on the way to a result in the range are not.
+TEST(StatsKeys, OverflowOnlyWhenTheResultIsOutOfTheRange) {
     struct Case {
         const char* text;
         Keys then;
+        const char* display;
     };
     const Case cases[] = {
-        {"1E200", {"cmdSigmaX2"}}, {"1E200", {"cmdSigmax3"}}, {"1.7E308", {"cmdData", "cmdSigmax"}},
-        {"1.7E308", {"cmdData", "cmdXbar"}}, {"1.7E308", {"cmdData", "cmdSigmas"}},
-        {"1.7E308", {"cmdData", "cmdStdDev"}},
+        {"1E200", {"cmdSigmaX2"}, "Error :overflow"},
+        {"1E200", {"cmdSigmax3"}, "Error :overflow"},
+        {"1.7E308", {"cmdData", "cmdSigmax"}, "Error :overflow"},
+        {"1.7E308", {"cmdData", "cmdXbar"}, "1.7E+308"},
+        {"1E308", {"cmdData", "cmdXbar"}, "1E+308"},
+        {"1.7E308", {"cmdData", "cmdSigmas"}, "0"},
+        {"1.7E308", {"cmdData", "cmdStdDev"}, "0"},
+        {"1E200", {"cmdSigmas"}, "0"},
+        {"1.79769313486232E+308", {"cmdSigmax"}, "1.79769313486232E+308"},
     };
     for (const auto& c : cases) {
         Harness h;
@@ -41,14 +50,26 @@ TEST(StatsKeys, OverflowShowsErrorText) {
         h.calc.displayEdited(c.text);
         h.press({"cmdData"});
         h.press(c.then);
-        EXPECT_EQ(h.display(), "Error :overflow") << ::testing::PrintToString(c.then);
+        EXPECT_EQ(h.display(), c.display) << c.text << " " << ::testing::PrintToString(c.then);
         EXPECT_TRUE(h.platform.boxes.empty());
     }
-    for (const char* n : {"1E200", "1E400"}) {
+    const struct {
+        const char* n;
+        const char* key;
+        const char* display;
+    } naturalSums[] = {
+        {"1E200", "cmdsigx(0)", "Error :overflow"},
+        {"1E400", "cmdsigx(0)", "Error :overflow"},
+        {"1.5E154", "cmdsigx(0)", "1.125E+308"},
+        {"6E102", "cmdsigx(1)", "7.2E+307"},
+        {"2E77", "cmdsigx(2)", "Error :overflow"},
+        {"1.5E77", "cmdsigx(2)", "1.265625E+308"},
+    };
+    for (const auto& c : naturalSums) {
         Harness h;
-        h.calc.displayEdited(n);
-        h.press({"cmdsigx(0)"});
-        EXPECT_EQ(h.display(), "Error :overflow") << n;
+        h.calc.displayEdited(c.n);
+        h.press({c.key});
+        EXPECT_EQ(h.display(), c.display) << c.n << " " << c.key;
     }
 }
 

@@ -1,0 +1,114 @@
+#include "numeric/decimal.h"
+
+#include <charconv>
+#include <ostream>
+
+#include "numeric/bid.h"
+
+namespace velmor {
+
+using bid::raw;
+using bid::wrap;
+
+Decimal::Decimal(int value) : Decimal(wrap(bid128_from_int32(value))) {}
+
+Decimal Decimal::fromInt64(std::int64_t value) { return wrap(bid128_from_int64(value)); }
+
+Decimal Decimal::fromDouble(double value) {
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text - 1, value);  // shortest round trip
+    *written.ptr = '\0';
+    _IDEC_flags flags = 0;
+    return wrap(bid128_from_string(text, bid::kNearest, &flags));
+}
+
+Decimal Decimal::fromText(std::string_view text) {
+    std::string copy(text);
+    _IDEC_flags flags = 0;
+    return wrap(bid128_from_string(copy.data(), bid::kNearest, &flags));
+}
+
+double Decimal::toDouble() const {
+    _IDEC_flags flags = 0;
+    return bid128_to_binary64(raw(*this), bid::kNearest, &flags);
+}
+
+std::string Decimal::debugText() const {
+    char text[64];
+    _IDEC_flags flags = 0;
+    bid128_to_string(text, raw(*this), &flags);
+    return text;
+}
+
+bool Decimal::isZero() const { return bid128_isZero(raw(*this)) != 0; }
+bool Decimal::isNegative() const { return bid128_isSigned(raw(*this)) != 0; }
+bool Decimal::isFinite() const { return bid128_isFinite(raw(*this)) != 0; }
+bool Decimal::isNaN() const { return bid128_isNaN(raw(*this)) != 0; }
+bool Decimal::isWhole() const { return isFinite() && truncate(*this) == *this; }
+
+Decimal Decimal::operator-() const { return wrap(bid128_negate(raw(*this))); }
+
+Decimal operator+(Decimal a, Decimal b) {
+    _IDEC_flags flags = 0;
+    return wrap(bid128_add(raw(a), raw(b), bid::kNearest, &flags));
+}
+Decimal operator-(Decimal a, Decimal b) {
+    _IDEC_flags flags = 0;
+    return wrap(bid128_sub(raw(a), raw(b), bid::kNearest, &flags));
+}
+Decimal operator*(Decimal a, Decimal b) {
+    _IDEC_flags flags = 0;
+    return wrap(bid128_mul(raw(a), raw(b), bid::kNearest, &flags));
+}
+Decimal operator/(Decimal a, Decimal b) {
+    _IDEC_flags flags = 0;
+    return wrap(bid128_div(raw(a), raw(b), bid::kNearest, &flags));
+}
+
+bool operator==(Decimal a, Decimal b) {
+    _IDEC_flags flags = 0;
+    return bid128_quiet_equal(raw(a), raw(b), &flags) != 0;
+}
+bool operator<(Decimal a, Decimal b) {
+    _IDEC_flags flags = 0;
+    return bid128_quiet_less(raw(a), raw(b), &flags) != 0;
+}
+
+std::ostream& operator<<(std::ostream& out, Decimal value) { return out << value.debugText(); }
+
+Decimal abs(Decimal x) { return wrap(bid128_abs(raw(x))); }
+
+Decimal roundHalfEven(Decimal x) {
+    _IDEC_flags flags = 0;
+    return wrap(bid128_round_integral_nearest_even(raw(x), &flags));
+}
+Decimal truncate(Decimal x) {
+    _IDEC_flags flags = 0;
+    return wrap(bid128_round_integral_zero(raw(x), &flags));
+}
+Decimal floor(Decimal x) {
+    _IDEC_flags flags = 0;
+    return wrap(bid128_round_integral_negative(raw(x), &flags));
+}
+
+Decimal remainder(Decimal x, Decimal y) {
+    _IDEC_flags flags = 0;
+    return wrap(bid128_fmod(raw(x), raw(y), &flags));
+}
+
+int decimalExponent(Decimal x) {
+    _IDEC_flags flags = 0;
+    return bid128_ilogb(raw(x), &flags);
+}
+
+Decimal scaleByPowerOfTen(Decimal x, int n) {
+    _IDEC_flags flags = 0;
+    return wrap(bid128_scalbn(raw(x), n, bid::kNearest, &flags));
+}
+
+std::int64_t toInt64(Decimal x) {
+    _IDEC_flags flags = 0;
+    return bid128_to_int64_rnint(raw(x), &flags);
+}
+
+}  // namespace velmor

@@ -1,0 +1,93 @@
+#include "numeric/radix.h"
+
+#include "numeric/errors.h"
+#include "numeric/numtext.h"
+
+namespace velmor::radix {
+namespace {
+
+constexpr std::uint64_t kWordRange = 0x100000000ull;  // 2^32
+
+// Value of an upper-case digit character, or a value no base has.
+int digitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return 99;
+}
+
+// The 32-bit pattern of the value rounded halves to even; negative values
+// become their two's complement.
+std::uint32_t wordOf(Decimal value) { return static_cast<std::uint32_t>(round32(value)); }
+
+std::string digitsOf(std::uint32_t word, unsigned radix) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string reversed;
+    do {
+        reversed += kDigits[word % radix];
+        word /= radix;
+    } while (word != 0);
+    return std::string(reversed.rbegin(), reversed.rend());
+}
+
+// Every character is checked before the value is, so a stray digit reads as a
+// type mismatch even in a numeral that is also too long.
+std::int32_t readWord(std::string_view numeral, int radix) {
+    if (numeral.empty()) fail(ErrCode::TypeMismatch);
+    for (char c : numeral)
+        if (digitValue(c) >= radix) fail(ErrCode::TypeMismatch);
+    std::uint64_t value = 0;
+    for (char c : numeral) {
+        value = value * static_cast<unsigned>(radix) + static_cast<unsigned>(digitValue(c));
+        if (value >= kWordRange) fail(ErrCode::Overflow);
+    }
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+}  // namespace
+
+std::string binaryText(Decimal value) { return digitsOf(wordOf(value), 2); }
+std::string octalText(Decimal value) { return digitsOf(wordOf(value), 8); }
+std::string hexText(Decimal value) { return digitsOf(wordOf(value), 16); }
+
+std::int32_t readBinary(std::string_view numeral) { return readWord(numeral, 2); }
+std::int32_t readOctal(std::string_view numeral) { return readWord(numeral, 8); }
+std::int32_t readHex(std::string_view numeral) { return readWord(numeral, 16); }
+
+namespace {
+
+std::uint32_t wordMask(int bits) { return bits >= 32 ? 0xFFFFFFFFu : (1u << bits) - 1; }
+
+// The low bits of a 32-bit pattern as a signed value of the word.
+std::int32_t signedInWord(std::uint32_t pattern, int bits) {
+    const std::uint32_t low = pattern & wordMask(bits);
+    const std::uint32_t top = 1u << (bits - 1);
+    return low & top ? static_cast<std::int32_t>(static_cast<std::int64_t>(low) - (std::int64_t{1} << bits))
+                     : static_cast<std::int32_t>(low);
+}
+
+}  // namespace
+
+std::string wordText(Decimal value, Word word) {
+    const std::int64_t whole = round32(value);
+    const std::int64_t limit = std::int64_t{1} << (word.bits - 1);
+    if (whole < -limit || whole >= limit) fail(ErrCode::Overflow);
+    return digitsOf(static_cast<std::uint32_t>(whole) & wordMask(word.bits), static_cast<unsigned>(word.radix));
+}
+
+std::int32_t readWordNumeral(std::string_view numeral, Word word) {
+    return signedInWord(static_cast<std::uint32_t>(readWord(numeral, word.radix)), word.bits);
+}
+
+std::int32_t lenientWordNumeral(std::string_view text, Word word) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return 0;
+    const auto last = text.find_last_not_of(" \t");
+    try {
+        return readWordNumeral(text.substr(first, last - first + 1), word);
+    } catch (const CalcError& error) {
+        if (error.code == ErrCode::TypeMismatch) return 0;
+        throw;
+    }
+}
+
+}  // namespace velmor::radix
