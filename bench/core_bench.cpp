@@ -156,7 +156,7 @@ void pressEveryKeyOnce(benchmark::State& state, Ctl key, const char* display,
     state.counters["slowest_us"] = slowest * 1e6;
 }
 
-bool isKey(const velmor::ControlSpec& row) {
+bool isKey(const velmor::ControlRow& row) {
     return row.kind == velmor::Kind::Button || row.kind == velmor::Kind::Option;
 }
 
@@ -188,7 +188,7 @@ const HeavyCase kHeavyCases[] = {
 };
 
 const bool kEveryKeyRegistered = [] {
-    for (const velmor::ControlSpec& row : velmor::controlTable()) {
+    for (const velmor::ControlRow& row : velmor::controlTable()) {
         if (!isKey(row)) continue;
         const bool base = velmor::isMember(row.id, "Option1");
         const Ctl id = row.id;

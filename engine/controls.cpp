@@ -14,56 +14,56 @@ using F = FontRole;
 constexpr int keypadLeft(int column) { return 120 + 720 * column; }
 constexpr int keypadTop(int row) { return 1200 + 600 * row; }
 
-constexpr ControlSpec key(Ctl id, std::string_view name, int index, Ctl parent, int left, int top,
+constexpr ControlRow key(Ctl id, std::string_view name, int index, Ctl parent, int left, int top,
                           std::string_view caption, F font, int help, bool enabled = true,
                           std::string_view tip = {}, Picture picture = Picture::None) {
     return {id, name, index, Kind::Button, parent, left, top, kKeyW, kKeyH, caption, font,
             enabled, true, help, tip, picture};
 }
 
-constexpr ControlSpec pad(Ctl id, std::string_view name, int index, int row, int column,
+constexpr ControlRow pad(Ctl id, std::string_view name, int index, int row, int column,
                           std::string_view caption, F font, int help, bool enabled = true) {
     return key(id, name, index, kWindow, keypadLeft(column), keypadTop(row), caption, font, help, enabled);
 }
 
-constexpr ControlSpec fn(int i, std::string_view caption) {
+constexpr ControlRow fn(int i, std::string_view caption) {
     return key(cmdCont(i), "cmdCont", i, Ctl::Frame2, 120 + 720 * (i % 3), 240 + 600 * (i / 3),
                caption, F::TimesNewRoman, 65);
 }
 
-constexpr ControlSpec extra(Ctl id, std::string_view name, int index, int row, int column,
+constexpr ControlRow extra(Ctl id, std::string_view name, int index, int row, int column,
                             std::string_view caption, int help, bool enabled = true,
                             std::string_view tip = {}) {
     return key(id, name, index, Ctl::Frame4, 120 + 720 * column, 240 + 600 * row, caption,
                F::TimesNewRoman, help, enabled, tip);
 }
 
-constexpr ControlSpec stat(Ctl id, std::string_view name, int row, int column,
+constexpr ControlRow stat(Ctl id, std::string_view name, int row, int column,
                            std::string_view caption, int help, bool enabled = false,
                            Picture picture = Picture::None, F font = F::TimesNewRoman) {
     return key(id, name, -1, Ctl::Frame5, 120 + 720 * column, 240 + 600 * row, caption, font, help,
                enabled, {}, picture);
 }
 
-constexpr ControlSpec frame(Ctl id, std::string_view name, int left, int top, int width, int height) {
+constexpr ControlRow frame(Ctl id, std::string_view name, int left, int top, int width, int height) {
     return {id, name, -1, Kind::Frame, kWindow, left, top, width, height, {}, F::Default,
             true, true, 0, {}, Picture::None};
 }
 
-constexpr ControlSpec option(Ctl id, std::string_view name, int index, Ctl parent, int left, int top,
+constexpr ControlRow option(Ctl id, std::string_view name, int index, Ctl parent, int left, int top,
                              int width, int height, std::string_view caption, int help) {
     return {id, name, index, Kind::Option, parent, left, top, width, height, caption, F::Default,
             true, true, help, {}, Picture::None};
 }
 
-constexpr ControlSpec textBox(Ctl id, std::string_view name, int left, int top, int width, int height,
+constexpr ControlRow textBox(Ctl id, std::string_view name, int left, int top, int width, int height,
                               bool visible, int help) {
     return {id, name, -1, Kind::TextBox, kWindow, left, top, width, height, {}, F::ArialBlack,
             true, visible, help, {}, Picture::None};
 }
 
 // Rows follow the order of the Ctl enumeration; controlTable() checks it.
-constexpr std::array<ControlSpec, kControlCount> kTable = {{
+constexpr std::array<ControlRow, kControlCount> kTable = {{
     textBox(Ctl::Text1, "Text1", 120, 120, 4695, 390, true, 66),
     {Ctl::Command2, "Command2", -1, Kind::Button, kWindow, 4920, 120, 975, 495, "Backspace",
      F::TimesNewRoman, true, true, 8, {}, Picture::None},
@@ -176,7 +176,7 @@ static_assert(tableInEnumOrder(), "control table rows must follow the Ctl enumer
 using M = Menu;
 constexpr M kTop = Menu::Count;
 
-constexpr std::array<MenuSpec, kMenuCount> kMenus = {{
+constexpr std::array<MenuRow, kMenuCount> kMenus = {{
     {M::Edit, "Edit", kTop, "&Edit", {}, false, true, false},
     {M::copy, "copy", M::Edit, "Copy", "Ctrl+C", false, true, false},
     {M::paste, "paste", M::Edit, "Paste", "Ctrl+V", false, true, false},
@@ -206,11 +206,11 @@ static_assert(menusInEnumOrder(), "menu table rows must follow the Menu enumerat
 
 }  // namespace
 
-const std::array<ControlSpec, kControlCount>& controlTable() { return kTable; }
-const ControlSpec& tableRow(Ctl c) { return kTable[toInt(c)]; }
+const std::array<ControlRow, kControlCount>& controlTable() { return kTable; }
+const ControlRow& tableRow(Ctl c) { return kTable[toInt(c)]; }
 
 std::string qualifiedName(Ctl c) {
-    const ControlSpec& s = tableRow(c);
+    const ControlRow& s = tableRow(c);
     std::string name(s.name);
     if (s.index >= 0) name += "(" + std::to_string(s.index) + ")";
     return name;
@@ -221,7 +221,7 @@ std::optional<Ctl> controlByName(std::string_view name) {
     const auto underscore = wanted.rfind('_');
     if (underscore != std::string::npos && wanted.find('(') == std::string::npos)
         wanted = wanted.substr(0, underscore) + "(" + wanted.substr(underscore + 1) + ")";
-    for (const ControlSpec& s : kTable)
+    for (const ControlRow& s : kTable)
         if (qualifiedName(s.id) == wanted) return s.id;
     return std::nullopt;
 }
@@ -229,11 +229,11 @@ std::optional<Ctl> controlByName(std::string_view name) {
 int arrayIndex(Ctl c) { return tableRow(c).index < 0 ? 0 : tableRow(c).index; }
 bool isMember(Ctl c, std::string_view arrayName) { return tableRow(c).name == arrayName; }
 
-const std::array<MenuSpec, kMenuCount>& menuTable() { return kMenus; }
-const MenuSpec& tableRow(Menu m) { return kMenus[static_cast<int>(m)]; }
+const std::array<MenuRow, kMenuCount>& menuTable() { return kMenus; }
+const MenuRow& tableRow(Menu m) { return kMenus[static_cast<int>(m)]; }
 
 std::optional<Menu> menuByName(std::string_view name) {
-    for (const MenuSpec& s : kMenus)
+    for (const MenuRow& s : kMenus)
         if (s.name == name) return s.id;
     return std::nullopt;
 }

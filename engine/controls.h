@@ -61,7 +61,7 @@ enum class FontRole : std::uint8_t { Default, ArialBlack, TimesNewRoman, Symbol 
 // The picture keys of the statistics group draw these instead of a caption.
 enum class Picture : std::uint8_t { None, XBar, SigmaX, SigmaX2, SigmaX3 };
 
-struct ControlSpec {
+struct ControlRow {
     Ctl id;
     std::string_view name;   // control name, shared by the members of an array
     int index;               // index inside its array, -1 for a single control
@@ -79,8 +79,8 @@ struct ControlSpec {
 
 // The one table every layer reads: the view builds its widgets from it, the core
 // takes start-up states and help topics from it.
-const std::array<ControlSpec, kControlCount>& controlTable();
-const ControlSpec& tableRow(Ctl c);
+const std::array<ControlRow, kControlCount>& controlTable();
+const ControlRow& tableRow(Ctl c);
 
 // `cmdNo(7)` style name of a control, as used in objectNames and scenario files.
 std::string qualifiedName(Ctl c);
@@ -102,7 +102,7 @@ enum class Menu : std::uint8_t {
 
 inline constexpr int kMenuCount = static_cast<int>(Menu::Count);
 
-struct MenuSpec {
+struct MenuRow {
     Menu id;
     std::string_view name;      // menu item name ("copy", "General", ...)
     Menu parent;                // Menu::Count for a top-level menu
@@ -113,8 +113,8 @@ struct MenuSpec {
     bool separator;
 };
 
-const std::array<MenuSpec, kMenuCount>& menuTable();
-const MenuSpec& tableRow(Menu m);
+const std::array<MenuRow, kMenuCount>& menuTable();
+const MenuRow& tableRow(Menu m);
 std::optional<Menu> menuByName(std::string_view name);
 
 }  // namespace velmor

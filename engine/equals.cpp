@@ -15,7 +15,7 @@ void equalsKey(Form& form, const Press&) {
         form.engine.operandSincePending = false;
         return refuseInHex(form);
     }
-    if (completePendingOperation(form) == Outcome::Failed) return;
+    if (completePendingOperation(form) == Completion::Failed) return;
     try {
         form.control(Ctl::Text2).text = numberText(form.engine.accumulator);
     } catch (const CalcError&) {

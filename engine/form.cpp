@@ -3,14 +3,14 @@
 namespace velmor {
 
 Form::Form(Platform& p) : platform(p) {
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         ControlState& state = control(s.id);
         state.text = std::string(s.caption);
         state.enabled = s.enabledAtStart;
         state.visible = s.visibleAtStart;
         help.helpId[toInt(s.id)] = s.helpId;
     }
-    for (const MenuSpec& s : menuTable()) {
+    for (const MenuRow& s : menuTable()) {
         menu(s.id).checked = s.checkedAtStart;
         menu(s.id).visible = s.visibleAtStart;
     }
@@ -36,7 +36,7 @@ void runRealClick(Form& form, Ctl c) {
 
 void Form::selectOption(Ctl c) {
     const Ctl parent = tableRow(c).parent;
-    for (const ControlSpec& s : controlTable())
+    for (const ControlRow& s : controlTable())
         if (s.kind == Kind::Option && s.parent == parent) control(s.id).selected = (s.id == c);
 }
 

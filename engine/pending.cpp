@@ -41,27 +41,27 @@ const BinaryOperation* findOperation(std::string_view name) {
     return nullptr;
 }
 
-Outcome apply(Form& form, const BinaryOperation& op) {
+Completion apply(Form& form, const BinaryOperation& op) {
     try {
         const Decimal right = readDisplay(form, op.secondOperand);
         showOperand(form, op.apply(form.engine.accumulator, right));
         // The running value is what the display holds: the full value behind a
         // decimal result, or the 32-bit numeral.
         form.engine.accumulator = readDisplay(form, Reading::Leading);
-        return Outcome::Completed;
+        return Completion::Completed;
     } catch (const CalcError& error) {
         showFailure(form, error.code, op.failures);
-        return Outcome::Failed;
+        return Completion::Failed;
     }
 }
 
 }  // namespace
 
-Outcome completePendingOperation(Form& form) {
+Completion completePendingOperation(Form& form) {
     const BinaryOperation* op = findOperation(form.engine.pendingOp);
     form.engine.pendingOp.clear();
     form.engine.operandSincePending = false;
-    return op ? apply(form, *op) : Outcome::NothingPending;
+    return op ? apply(form, *op) : Completion::NothingPending;
 }
 
 // The display stays as the first key left it (the running value, or empty
@@ -81,7 +81,7 @@ void beginBinaryOperation(Form& form, std::string_view name) {
     if (replacePendingOperation(form, name)) return;
     EngineState& engine = form.engine;
     if (!engine.pendingOp.empty() && engine.operandSincePending &&
-        completePendingOperation(form) == Outcome::Failed)
+        completePendingOperation(form) == Completion::Failed)
         return;
     try {
         const Decimal running = readDisplay(form, Reading::Leading);

@@ -9,7 +9,7 @@ namespace velmor {
 
 struct Form;
 
-enum class Outcome {
+enum class Completion {
     NothingPending,  // no known operation was pending; the display is untouched
     Completed,       // the result is on display and is the new running value
     Failed,          // the failure's text (or the unchanged display) is shown
@@ -17,7 +17,7 @@ enum class Outcome {
 
 // Applies the pending operation to `accumulator` and the displayed operand and
 // shows the result, as "=" does. Clears the pending operation in every case.
-Outcome completePendingOperation(Form& form);
+Completion completePendingOperation(Form& form);
 
 // A two-operand key ("+", "-", "*", "/", "Mod", "x^y", "nsqrt", "ncr", "npr"):
 // completes the pending operation when a value has reached the display since it

@@ -81,9 +81,9 @@ bool evaluate(Form& form) {
     form.display() = f.formulaText;
     form.control(Ctl::Text2).text.clear();
     const Evaluation result = evaluateFormula(f.captured, answeredValues(f));
-    if (result.outcome == Outcome::Unchanged) return true;
+    if (result.outcome == EvaluationOutcome::Unchanged) return true;
     form.display() = outcomeText(result);
-    if (result.outcome != Outcome::Value) return false;
+    if (result.outcome != EvaluationOutcome::Value) return false;
     form.control(Ctl::Text2).text = firstNumberDigits(f.formulaText);
     return true;
 }

@@ -11,7 +11,7 @@ namespace velmor::scenario {
 // The box is answered at once; what the window showed meanwhile is kept with it.
 void ScenarioPlatform::showMessageBox(const std::string& text, MsgIcon icon) {
     Message message{text, icon, {}};
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         const auto* option = window() ? qobject_cast<QRadioButton*>(window()->widgetFor(s.id)) : nullptr;
         if (option && option->isChecked()) message.selectedOptions.insert(qualifiedName(s.id));
     }

@@ -24,7 +24,7 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
-QRect twipsRect(const ControlSpec& s) {
+QRect twipsRect(const ControlRow& s) {
     return {s.left / kTwipsPerPixel, s.top / kTwipsPerPixel, s.width / kTwipsPerPixel,
             s.height / kTwipsPerPixel};
 }
@@ -104,7 +104,7 @@ MainWindow::MainWindow(Calculator& calculator, QWidget* parent) : QMainWindow(pa
     refresh();
 }
 
-QWidget* MainWindow::createControl(const ControlSpec& s, QWidget* parent) {
+QWidget* MainWindow::createControl(const ControlRow& s, QWidget* parent) {
     QWidget* w = nullptr;
     switch (s.kind) {
         case Kind::Frame: w = new QGroupBox(parent); break;
@@ -133,7 +133,7 @@ void MainWindow::buildControls() {
     optionStyle_->setParent(this);
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         QWidget* parent = s.parent == Ctl::Count ? central : widgets_[toInt(s.parent)];
         QWidget* w = createControl(s, parent);
         widgets_[toInt(s.id)] = w;
@@ -192,7 +192,7 @@ void MainWindow::optionClicked(Ctl option) {
 
 void MainWindow::buildMenus() {
     std::array<QMenu*, kMenuCount> menus{};
-    for (const MenuSpec& s : menuTable()) {
+    for (const MenuRow& s : menuTable()) {
         const QString tableCaption = QString::fromUtf8(s.caption.data(), s.caption.size());
         const bool onMenuBar = s.parent == Menu::Count && s.visibleAtStart;
         const QString caption = onMenuBar ? withAccessKey(tableCaption) : tableCaption;
@@ -200,7 +200,7 @@ void MainWindow::buildMenus() {
         QMenu* parentMenu = s.parent == Menu::Count ? nullptr : menus[static_cast<int>(s.parent)];
         // Top-level menus and items that hold a submenu are QMenus; the rest are actions.
         const bool hasChildren = [&] {
-            for (const MenuSpec& c : menuTable())
+            for (const MenuRow& c : menuTable())
                 if (c.parent == s.id) return true;
             return false;
         }();
@@ -266,7 +266,7 @@ void MainWindow::applySize() {
 
 void MainWindow::refresh() {
     const Form& form = calc_.form();
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         QWidget* w = widgets_[toInt(s.id)];
         const ControlState& state = form.control(s.id);
         // Compare with the control's own flag: isEnabled() also reflects a disabled window.
@@ -287,7 +287,7 @@ void MainWindow::refresh() {
             }
         }
     }
-    for (const MenuSpec& s : menuTable()) {
+    for (const MenuRow& s : menuTable()) {
         QAction* action = actionFor(s.id);
         if (action->isCheckable() && action->isChecked() != form.menu(s.id).checked)
             action->setChecked(form.menu(s.id).checked);

@@ -19,7 +19,7 @@ std::vector<Press>& runs() {
 
 ActionTable recordingTable() {
     ActionTable table;
-    for (const ControlSpec& s : controlTable())
+    for (const ControlRow& s : controlTable())
         table.onClick(s.id, [](Form&, const Press& p) { runs().push_back(p); });
     return table;
 }

@@ -12,7 +12,7 @@ namespace velmor::testing {
 namespace {
 
 // Controls a screen reader user reaches: every key, option button and text box.
-bool isSpoken(const ControlSpec& s) { return s.kind != Kind::Frame; }
+bool isSpoken(const ControlRow& s) { return s.kind != Kind::Frame; }
 
 QString spokenName(QWidget* widget) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
@@ -21,7 +21,7 @@ QString spokenName(QWidget* widget) {
 
 TEST(Accessibility, EveryControlOfTheWindowHasANameAndADescription) {
     QtWindow w;
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         if (!isSpoken(s)) continue;
         QWidget* widget = w.window.widgetFor(s.id);
         SCOPED_TRACE(qualifiedName(s.id));
@@ -36,7 +36,7 @@ TEST(Accessibility, NamesAndDescriptionsTellDifferentControlsApart) {
     QtWindow w;
     std::map<QString, std::string> names;
     std::map<QString, std::string> descriptions;
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         QWidget* widget = w.window.widgetFor(s.id);
         const std::string control = qualifiedName(s.id);
         const auto name = names.emplace(widget->accessibleName(), control);

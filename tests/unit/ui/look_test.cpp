@@ -15,7 +15,7 @@ constexpr int kEdge = kKeyEdge;
 
 TEST(KeyCaptions, EveryCaptionFitsInsideItsKey) {
     QtWindow w;
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         auto* button = qobject_cast<QPushButton*>(w.window.widgetFor(s.id));
         if (!button) continue;
         const qreal width = QFontMetricsF(button->font()).horizontalAdvance(button->text());

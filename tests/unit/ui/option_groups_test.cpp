@@ -46,7 +46,7 @@ void showWindow(QtWindow& w) {
 // Both the calculator and the window agree: `option` alone is selected in its frame.
 void expectOnlySelected(QtWindow& w, Ctl option, const char* way) {
     const Ctl frame = tableRow(option).parent;
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         if (s.kind != Kind::Option || s.parent != frame) continue;
         const bool expected = s.id == option;
         EXPECT_EQ(w.calc.form().isSelected(s.id), expected) << way << ": " << qualifiedName(s.id);
@@ -56,7 +56,7 @@ void expectOnlySelected(QtWindow& w, Ctl option, const char* way) {
 
 TEST(OptionGroups, ScreenReadersSeeRadioButtons) {
     QtWindow w;
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         if (s.kind != Kind::Option) continue;
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.window.widgetFor(s.id));
         ASSERT_TRUE(iface);
