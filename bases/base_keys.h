@@ -17,7 +17,7 @@ constexpr int baseIndexOf(int baseMode) { return baseMode - 1; }
 void changeBase(Form& form, const Press& press);
 // optDeg, optRad, optGrad outside decimal: keeps the low 32, 16 or 8 bits.
 void chooseWordSize(Form& form, const Press& press);
-// cmdhex(0..5): appends A to F for a real press only.
+// hexKey(0..5): appends A to F for a real press only.
 void typeHexLetter(Form& form, const Press& press);
 
 }  // namespace velmor

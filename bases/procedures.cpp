@@ -7,8 +7,8 @@
 namespace velmor {
 
 void Enables(Form& form, bool digitsOn, bool lettersOn) {
-    for (int digit = 2; digit <= 9; ++digit) form.control(cmdNo(digit)).enabled = digitsOn;
-    for (int letter = 0; letter < 6; ++letter) form.control(cmdhex(letter)).enabled = lettersOn;
+    for (int digit = 2; digit <= 9; ++digit) form.control(digitKey(digit)).enabled = digitsOn;
+    for (int letter = 0; letter < 6; ++letter) form.control(hexKey(letter)).enabled = lettersOn;
 }
 
 void decbin(Form& form, Decimal value) { form.display() = radix::binaryText(value); }
@@ -23,7 +23,7 @@ void binDec(Form& form, std::string_view binaryNumeral) {
 
 void Hexdeci(Form& form, std::string_view hexNumeral) {
     const std::int32_t value = radix::readHex(trimBlanks(hexNumeral));
-    form.control(Ctl::Text2).text = radix::binaryText(value);
+    form.control(Ctl::WorkValue).text = radix::binaryText(value);
     form.display() = numberText(value);
 }
 

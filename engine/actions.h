@@ -26,8 +26,9 @@ struct ActionTable {
     std::array<MenuAction, kMenuCount> menu{};
 
     void onClick(Ctl c, ClickAction action) { click[toInt(c)] = action; }
-    void onClickArray(Ctl first, int count, ClickAction action) {
-        for (int i = 0; i < count; ++i) onClick(first + i, action);
+    void onClickGroup(Group group, ClickAction action) {
+        for (const ControlRow& row : controlTable())
+            if (row.group == group) onClick(row.id, action);
     }
     void onMenu(Menu m, MenuAction action) { menu[static_cast<int>(m)] = action; }
 };

@@ -52,8 +52,8 @@ std::string_view trimmed(std::string_view text) {
 
 // Outside decimal the angle-unit buttons are the word sizes: Dword, Word, Byte.
 int selectedWordBits(const Form& form) {
-    if (form.isSelected(Ctl::optRad)) return 16;
-    if (form.isSelected(Ctl::optGrad)) return 8;
+    if (form.isSelected(Ctl::Radians)) return 16;
+    if (form.isSelected(Ctl::Grads)) return 8;
     return 32;
 }
 

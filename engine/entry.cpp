@@ -8,7 +8,7 @@
 namespace velmor {
 namespace {
 
-void digitKey(Form& form, const Press& press) {
+void typeDigit(Form& form, const Press& press) {
     if (form.engine.newEntry) form.display().clear();
     form.display() += static_cast<char>('0' + press.index);
     forgetShownValue(form);
@@ -71,11 +71,11 @@ void showResult(Form& form, const std::string& text) {
 }
 
 void registerEntryActions(ActionTable& table) {
-    table.onClickArray(cmdNo(0), 10, digitKey);
-    table.onClick(Ctl::Command1, [](Form& form, const Press&) { decimalPoint(form); });
-    table.onClick(Ctl::Command2, backspace);
-    table.onClick(Ctl::cmdSgn, changeSign);
-    table.onClick(Ctl::CMCE, clearEntry);
+    table.onClickGroup(Group::Digits, typeDigit);
+    table.onClick(Ctl::Point, [](Form& form, const Press&) { decimalPoint(form); });
+    table.onClick(Ctl::Backspace, backspace);
+    table.onClick(Ctl::ChangeSign, changeSign);
+    table.onClick(Ctl::ClearEntry, clearEntry);
 }
 
 }  // namespace velmor

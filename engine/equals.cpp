@@ -17,7 +17,7 @@ void equalsKey(Form& form, const Press&) {
     }
     if (completePendingOperation(form) == Completion::Failed) return;
     try {
-        form.control(Ctl::Text2).text = numberText(form.engine.accumulator);
+        form.control(Ctl::WorkValue).text = numberText(form.engine.accumulator);
     } catch (const CalcError&) {
         // The running value is always finite; should it not be, Text2 keeps its text.
     }

@@ -14,13 +14,13 @@ Form::Form(Platform& p) : platform(p) {
         menu(s.id).checked = s.checkedAtStart;
         menu(s.id).visible = s.visibleAtStart;
     }
-    control(option1(kDec)).selected = true;
-    control(Ctl::optDeg).selected = true;
+    control(baseOption(kDec)).selected = true;
+    control(Ctl::Degrees).selected = true;
 }
 
 int Form::selectedBase() const {
     for (int i = 0; i < 4; ++i)
-        if (isSelected(option1(i))) return i;
+        if (isSelected(baseOption(i))) return i;
     return kDec;
 }
 

@@ -55,7 +55,7 @@ struct EngineState {
 struct BasesState {
     int baseMode = 2;            // 1 Hex, 2 Dec, 3 Oct, 4 Bin
     int typedLimit = 50;         // the display's limit for typed characters
-    Ctl decimalAngleUnit = Ctl::optDeg;  // unit to restore on the way back to Dec
+    Ctl decimalAngleUnit = Ctl::Degrees;  // unit to restore on the way back to Dec
 };
 
 // Scientific functions.
@@ -113,8 +113,8 @@ struct Form {
     MenuState& menu(Menu m) { return menus[static_cast<int>(m)]; }
     const MenuState& menu(Menu m) const { return menus[static_cast<int>(m)]; }
 
-    std::string& display() { return control(Ctl::Text1).text; }
-    const std::string& display() const { return control(Ctl::Text1).text; }
+    std::string& display() { return control(Ctl::Display).text; }
+    const std::string& display() const { return control(Ctl::Display).text; }
 
     bool isSelected(Ctl c) const { return control(c).selected; }
     // The selected base option: kHex, kDec, kOct or kBin.

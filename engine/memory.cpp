@@ -39,11 +39,11 @@ void pi(Form& form, const Press&) { showNumber(form, strictNumber(numberText(mat
 }  // namespace
 
 void registerMemoryActions(ActionTable& table) {
-    table.onClick(Ctl::Command3, memoryClear);
-    table.onClick(Ctl::Command4, memoryRecall);
-    table.onClick(Ctl::Command5, memoryStore);
-    table.onClick(Ctl::Command6, memoryAdd);
-    table.onClick(Ctl::Command7, pi);
+    table.onClick(Ctl::MemoryClear, memoryClear);
+    table.onClick(Ctl::MemoryRecall, memoryRecall);
+    table.onClick(Ctl::MemoryStore, memoryStore);
+    table.onClick(Ctl::MemoryAdd, memoryAdd);
+    table.onClick(Ctl::Pi, pi);
 }
 
 }  // namespace velmor

@@ -52,7 +52,7 @@ void refuseHexOperand(Form& form) {
     refuseInHex(form);
 }
 
-void operatorKey(Form& form, const Press& press) {
+void pressOperator(Form& form, const Press& press) {
     if (form.formula.formulaMode == 1) return typeCaption(form, press);
     const bool oneOperand = isOneOperandKey(press.index);
     if (form.display().empty()) {
@@ -79,10 +79,10 @@ void appendToDisplay(Form& form, const char* text) { form.display() += text; }
 }  // namespace
 
 void registerOperatorActions(ActionTable& table) {
-    table.onClickArray(cmdop(0), 9, operatorKey);
-    table.onClick(Ctl::cmdeq, equalsKey);
-    table.onClick(Ctl::cmdrB, [](Form& form, const Press&) { appendToDisplay(form, "("); });
-    table.onClick(Ctl::cmdLB, [](Form& form, const Press&) { appendToDisplay(form, ")"); });
+    table.onClickGroup(Group::Operators, pressOperator);
+    table.onClick(Ctl::Equals, equalsKey);
+    table.onClick(Ctl::OpenParen, [](Form& form, const Press&) { appendToDisplay(form, "("); });
+    table.onClick(Ctl::CloseParen, [](Form& form, const Press&) { appendToDisplay(form, ")"); });
 }
 
 }  // namespace velmor

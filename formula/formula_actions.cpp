@@ -15,9 +15,9 @@ void reviewOperands(Form& form, const Press&) { reviewNext(form, form.engine.ope
 }  // namespace
 
 void registerFormulaActions(ActionTable& table) {
-    table.onClick(Ctl::cmdFormule, [](Form& form, const Press&) { startFormulaEntry(form); });
-    table.onClick(Ctl::cmdOK, [](Form& form, const Press&) { pressOkOrNew(form); });
-    table.onClick(Ctl::cmdNext, reviewOperands);
+    table.onClick(Ctl::Formula, [](Form& form, const Press&) { startFormulaEntry(form); });
+    table.onClick(Ctl::SendFormula, [](Form& form, const Press&) { pressOkOrNew(form); });
+    table.onClick(Ctl::Next, reviewOperands);
 }
 
 }  // namespace velmor

@@ -16,7 +16,7 @@ constexpr const char* kResultDue = "1";  // prompt box text between an evaluatio
 constexpr const char* kNewCaption = "New";
 constexpr const char* kOkCaption = "OK";
 
-ControlState& promptBox(Form& form) { return form.control(Ctl::txtformu); }
+ControlState& promptBox(Form& form) { return form.control(Ctl::FormulaPrompt); }
 
 // The letter of the open prompt ("A =" ... "F ="), or 0 when none is open.
 char openPrompt(Form& form) {
@@ -79,19 +79,19 @@ bool evaluate(Form& form) {
     promptBox(form).text = kResultDue;
     f.formulaCaptured = 0;
     form.display() = f.formulaText;
-    form.control(Ctl::Text2).text.clear();
+    form.control(Ctl::WorkValue).text.clear();
     const Evaluation result = evaluateFormula(f.captured, answeredValues(f));
     if (result.outcome == EvaluationOutcome::Unchanged) return true;
     form.display() = outcomeText(result);
     if (result.outcome != EvaluationOutcome::Value) return false;
-    form.control(Ctl::Text2).text = firstNumberDigits(f.formulaText);
+    form.control(Ctl::WorkValue).text = firstNumberDigits(f.formulaText);
     return true;
 }
 
 void markResult(Form& form) {
     if (promptBox(form).text != kResultDue || isBlank(form.display())) return;
     form.display() = std::string(kResultMark) + " " + form.display();
-    form.control(Ctl::cmdOK).text = kNewCaption;
+    form.control(Ctl::SendFormula).text = kNewCaption;
     form.formula.resultShown = true;
 }
 
@@ -130,7 +130,7 @@ void pressOkOrNew(Form& form) {
 void resetFormula(Form& form) {
     FormulaState& f = form.formula;
     promptBox(form).text.clear();
-    form.control(Ctl::Text2).text.clear();
+    form.control(Ctl::WorkValue).text.clear();
     form.display().clear();
     f.formulaCaptured = 0;
     f.formulaWork.clear();
@@ -138,7 +138,7 @@ void resetFormula(Form& form) {
     f.captured.clear();
     f.answered.clear();
     f.resultShown = false;
-    form.control(Ctl::cmdOK).text = kOkCaption;
+    form.control(Ctl::SendFormula).text = kOkCaption;
 }
 
 }  // namespace velmor

@@ -10,7 +10,7 @@ namespace {
 // Formulas are typed in decimal; choosing Dec runs the base change as a click
 // on its option would, and does nothing when Dec is already chosen.
 bool selectDecimal(Form& form) {
-    const Ctl dec = option1(kDec);
+    const Ctl dec = baseOption(kDec);
     if (form.isSelected(dec)) return true;
     form.selectOption(dec);
     try {
@@ -29,7 +29,7 @@ void startFormulaEntry(Form& form) {
     // Every digit and every letter A to F is usable in a formula, whatever the base allowed.
     Enables(form, true, true);
     form.formula.formulaMode = 1;
-    form.control(Ctl::cmdOK).enabled = true;
+    form.control(Ctl::SendFormula).enabled = true;
 }
 
 }  // namespace velmor

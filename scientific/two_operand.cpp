@@ -17,9 +17,9 @@ void prepare(Form& form, const char* operation) {
 }  // namespace
 
 void registerTwoOperandKeys(ActionTable& table) {
-    table.onClick(Ctl::cmdnsqrt, [](Form& f, const Press&) { prepare(f, "nsqrt"); });
-    table.onClick(Ctl::cmdncr, [](Form& f, const Press&) { prepare(f, "ncr"); });
-    table.onClick(Ctl::cmdnpr, [](Form& f, const Press&) { prepare(f, "npr"); });
+    table.onClick(Ctl::NthRoot, [](Form& f, const Press&) { prepare(f, "nsqrt"); });
+    table.onClick(Ctl::Combinations, [](Form& f, const Press&) { prepare(f, "ncr"); });
+    table.onClick(Ctl::Permutations, [](Form& f, const Press&) { prepare(f, "npr"); });
 }
 
 }  // namespace velmor

@@ -16,8 +16,8 @@ namespace {
 // The keys that only work while statistics is open, in the order "Stat"
 // enables them and "C" disables them.
 constexpr std::array<Ctl, 10> kStatisticsGroup = {
-    Ctl::cmdSigmax, Ctl::cmdSigmaX2, Ctl::cmdSigmax3, Ctl::cmdStdDev, Ctl::cmdClear,
-    Ctl::cmdData,   Ctl::cmdstdN,    Ctl::cmdXbar,    Ctl::cmdSigmas, Ctl::cmdStdNext,
+    Ctl::StatSum, Ctl::StatSumSquares, Ctl::StatSumCubes, Ctl::StatSampleDeviation, Ctl::StatClear,
+    Ctl::StatAdd,   Ctl::StatCount,    Ctl::StatMean,    Ctl::StatPopulationDeviation, Ctl::StatNext,
 };
 
 void setGroupEnabled(Form& form, bool enabled) {

@@ -18,8 +18,8 @@ constexpr const char* kEnterSomeValues = "Please enter some values";
 bool listIsEmpty(const Form& form) { return enteredValues(form).empty(); }
 
 int powerOfSumKey(Ctl key) {
-    if (key == Ctl::cmdSigmaX2) return 2;
-    if (key == Ctl::cmdSigmax3) return 3;
+    if (key == Ctl::StatSumSquares) return 2;
+    if (key == Ctl::StatSumCubes) return 3;
     return 1;
 }
 

@@ -23,8 +23,8 @@ void chooseView(Form& form) {
     for (const ViewRow& view : kViews) form.menu(view.item).checked = false;
     form.menu(kViews[Row].item).checked = true;
     form.windowSize = WindowSize{kViews[Row].width, kViews[Row].height, false};
-    form.control(Ctl::Frame2).visible = true;
-    form.control(Ctl::Frame4).visible = true;
+    form.control(Ctl::FunctionFrame).visible = true;
+    form.control(Ctl::MoreFrame).visible = true;
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ QLineEdit* createTextBox(Ctl id, QWidget* parent) {
     edit->setContextMenuPolicy(Qt::PreventContextMenu);
     // The display shows a pasted text of any length.
     edit->setMaxLength(std::numeric_limits<int>::max());
-    if (id != Ctl::Text1) edit->setFocusPolicy(Qt::NoFocus);
+    if (id != Ctl::Display) edit->setFocusPolicy(Qt::NoFocus);
     return edit;
 }
 
@@ -90,7 +90,7 @@ QList<QKeySequence> shortcutsFor(std::string_view designed) {
     return keys;
 }
 
-bool isWorkTextBox(Ctl control) { return tableRow(control).kind == Kind::TextBox && control != Ctl::Text1; }
+bool isWorkTextBox(Ctl control) { return tableRow(control).kind == Kind::TextBox && control != Ctl::Display; }
 
 }  // namespace
 
@@ -139,7 +139,7 @@ void MainWindow::buildControls() {
         widgets_[toInt(s.id)] = w;
         if (s.kind == Kind::Frame) continue;
         w->installEventFilter(this);
-        if (isMember(s.id, "cmdCont")) w->setMouseTracking(true);
+        if (inGroup(s.id, Group::Functions)) w->setMouseTracking(true);
         if (s.kind == Kind::Option) w->setStyle(optionStyle_);
         if (auto* key = qobject_cast<QAbstractButton*>(w)) keyRows_.add(s, key);
         if (auto* radio = qobject_cast<QRadioButton*>(w)) {
@@ -149,7 +149,7 @@ void MainWindow::buildControls() {
             connect(button, &QAbstractButton::clicked, this, [this, id] { forwardClick(id); });
         }
     }
-    widgetFor(Ctl::txtformu)->raise();
+    widgetFor(Ctl::FormulaPrompt)->raise();
     keyRows_.fitAll();
 }
 
@@ -297,7 +297,7 @@ void MainWindow::refresh() {
     const bool wordSizes = form.bases.baseMode != 2;
     if (wordSizes != unitsAreWordSizes_) {
         unitsAreWordSizes_ = wordSizes;
-        for (Ctl unit : {Ctl::optDeg, Ctl::optRad, Ctl::optGrad}) applyAccessibleText(widgetFor(unit), unit, wordSizes);
+        for (Ctl unit : {Ctl::Degrees, Ctl::Radians, Ctl::Grads}) applyAccessibleText(widgetFor(unit), unit, wordSizes);
     }
     if (isEnabled() != form.help.mainEnabled) setEnabled(form.help.mainEnabled);
     keepDisplayClearOfPrompt();
@@ -308,8 +308,8 @@ void MainWindow::refresh() {
 // shown, the display's text starts to the right of it, so the value being typed
 // at the prompt is seen whole.
 void MainWindow::keepDisplayClearOfPrompt() {
-    auto* display = static_cast<QLineEdit*>(widgetFor(Ctl::Text1));
-    const QWidget* prompt = widgetFor(Ctl::txtformu);
+    auto* display = static_cast<QLineEdit*>(widgetFor(Ctl::Display));
+    const QWidget* prompt = widgetFor(Ctl::FormulaPrompt);
     const int left = prompt->isHidden() ? 0 : prompt->geometry().right() + 1 - display->x();
     if (display->textMargins().left() != left) display->setTextMargins(left, 0, 0, 0);
 }
@@ -337,7 +337,7 @@ bool MainWindow::filterKey(Ctl control, QEvent* event) {
     // A key button still sees its character (Space presses it); the display
     // takes none, though Tab, Enter and Escape keep their usual roles.
     const bool typed = code == 8 || (code >= 32 && code != 127);
-    return control == Ctl::Text1 && typed;
+    return control == Ctl::Display && typed;
 }
 
 bool MainWindow::filterMouse(Ctl control, QEvent* event) {
@@ -357,12 +357,12 @@ bool MainWindow::filterMouse(Ctl control, QEvent* event) {
     // Only on the display is the second press of a double-click a press of its
     // own: it must neither select the text nor keep the focus there.
     const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
-    if (doubleClick && control != Ctl::Text1) return false;
+    if (doubleClick && control != Ctl::Display) return false;
     const int button = buttonCode(mouse->button());
     calc_.mousePress(control, button);
     refresh();
     // A left press on the display hands the focus to the 0 key instead of keeping it.
-    return control == Ctl::Text1 && (button == kLeftButton || doubleClick);
+    return control == Ctl::Display && (button == kLeftButton || doubleClick);
 }
 
 // A click in the platform's context-help mode asks the control for its topic;

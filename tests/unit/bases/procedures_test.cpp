@@ -29,12 +29,12 @@ struct Procedures : ::testing::Test {
 TEST_F(Procedures, EnablesSetsDigitsTwoToNineAndTheLetters) {
     for (bool digits : {false, true}) {
         for (bool letters : {false, true}) {
-            form.control(cmdNo(0)).enabled = false;
+            form.control(digitKey(0)).enabled = false;
             Enables(form, digits, letters);
-            EXPECT_FALSE(form.control(cmdNo(0)).enabled);  // 0 and 1 are never touched
-            EXPECT_TRUE(form.control(cmdNo(1)).enabled);
-            for (int d = 2; d <= 9; ++d) EXPECT_EQ(form.control(cmdNo(d)).enabled, digits) << d;
-            for (int k = 0; k < 6; ++k) EXPECT_EQ(form.control(cmdhex(k)).enabled, letters) << k;
+            EXPECT_FALSE(form.control(digitKey(0)).enabled);  // 0 and 1 are never touched
+            EXPECT_TRUE(form.control(digitKey(1)).enabled);
+            for (int d = 2; d <= 9; ++d) EXPECT_EQ(form.control(digitKey(d)).enabled, digits) << d;
+            for (int k = 0; k < 6; ++k) EXPECT_EQ(form.control(hexKey(k)).enabled, letters) << k;
         }
     }
 }
@@ -110,7 +110,7 @@ TEST_F(Procedures, HexdeciWritesTheDecimalAndLeavesTheBinaryInTheWorkBox) {
     for (const auto& c : cases) {
         Hexdeci(form, c.numeral);
         EXPECT_EQ(form.display(), c.decimal) << c.numeral;
-        EXPECT_EQ(form.control(Ctl::Text2).text, c.binary) << c.numeral;
+        EXPECT_EQ(form.control(Ctl::WorkValue).text, c.binary) << c.numeral;
     }
     expectRefused("1", ErrCode::TypeMismatch, [](Form& f) { Hexdeci(f, "ff"); });
     expectRefused("1", ErrCode::TypeMismatch, [](Form& f) { Hexdeci(f, ""); });

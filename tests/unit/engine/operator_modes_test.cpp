@@ -69,7 +69,7 @@ TEST(HexMode, EqualsRefusesOnlyWithAnOperationPending) {
     EXPECT_EQ(h.form().engine.pendingOp, "");
     h.press({"="});
     EXPECT_EQ(h.platform.boxes.size(), 1u);
-    EXPECT_EQ(h.form().control(Ctl::Text2).text, "5");
+    EXPECT_EQ(h.form().control(Ctl::WorkValue).text, "5");
 }
 
 TEST(FormulaMode, OperatorKeysTypeTheirCaptions) {
