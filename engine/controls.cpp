@@ -51,9 +51,10 @@ constexpr ControlRow frame(Ctl id, std::string_view name, int left, int top, int
 }
 
 constexpr ControlRow option(Ctl id, std::string_view name, int index, Ctl parent, int left, int top,
-                             int width, int height, std::string_view caption, int help) {
+                             int width, int height, std::string_view caption, int help,
+                             int wordSizeHelp = 0) {
     return {id, name, index, Kind::Option, parent, left, top, width, height, caption, F::Default,
-            true, true, help, {}, Picture::None};
+            true, true, help, {}, Picture::None, Group::None, wordSizeHelp};
 }
 
 constexpr ControlRow textBox(Ctl id, std::string_view name, int left, int top, int width, int height,
@@ -100,9 +101,9 @@ constexpr std::array<ControlRow, kControlCount> kTable = withGroups({{
     option(baseOption(kBin), "Option1", 3, Ctl::BaseFrame, 2160, 180, 615, 195, "Bin", 16),
 
     frame(Ctl::AngleFrame, "Frame3", 3120, 600, 2655, 495),
-    option(Ctl::Degrees, "optDeg", -1, Ctl::AngleFrame, 120, 180, 855, 255, "Deg", 20),
-    option(Ctl::Radians, "optRad", -1, Ctl::AngleFrame, 960, 180, 735, 255, "Rad", 21),
-    option(Ctl::Grads, "optGrad", -1, Ctl::AngleFrame, 1680, 180, 735, 255, "Grad", 22),
+    option(Ctl::Degrees, "optDeg", -1, Ctl::AngleFrame, 120, 180, 855, 255, "Deg", 20, 17),
+    option(Ctl::Radians, "optRad", -1, Ctl::AngleFrame, 960, 180, 735, 255, "Rad", 21, 18),
+    option(Ctl::Grads, "optGrad", -1, Ctl::AngleFrame, 1680, 180, 735, 255, "Grad", 22, 19),
 
     pad(operatorKey(0), "cmdop", 0, 1, 0, "x^y", F::TimesNewRoman, 49),
     pad(operatorKey(1), "cmdop", 1, 0, 6, "*", F::ArialBlack, 4),

@@ -82,6 +82,7 @@ struct ControlRow {
     std::string_view toolTip;
     Picture picture;
     Group group = Group::None;
+    int wordSizeHelpId = 0;  // topic of an angle-unit button while it chooses a word size
 };
 
 // The one table every layer reads: the view builds its widgets from it, the core

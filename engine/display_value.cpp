@@ -2,6 +2,7 @@
 
 #include "engine/entry.h"
 #include "engine/form.h"
+#include "engine/texts.h"
 #include "numeric/errors.h"
 #include "numeric/numtext.h"
 #include "numeric/range.h"
@@ -9,7 +10,6 @@
 namespace velmor {
 namespace {
 
-constexpr const char* kOverflowText = "Error :overflow";
 
 void remember(Form& form, Decimal value) {
     form.engine.shownValue = value;

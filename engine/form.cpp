@@ -12,7 +12,6 @@ Form::Form(Platform& p) : platform(p) {
     }
     for (const MenuRow& s : menuTable()) {
         menu(s.id).checked = s.checkedAtStart;
-        menu(s.id).visible = s.visibleAtStart;
     }
     control(baseOption(kDec)).selected = true;
     control(Ctl::Degrees).selected = true;

@@ -22,7 +22,6 @@ struct ControlState {
 
 struct MenuState {
     bool checked = false;
-    bool visible = true;
 };
 
 // Window sizes of the View menu, in twips of the outer window.
@@ -76,7 +75,6 @@ struct StatsState {
 struct FormulaState {
     int formulaMode = 0;
     std::string formulaText;
-    std::string formulaWork;
     int formulaCaptured = 0;
     std::array<std::string, 5> values;  // A to E as typed
     Decimal valueF;

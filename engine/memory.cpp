@@ -4,6 +4,7 @@
 #include "engine/entry.h"
 #include "engine/form.h"
 #include "engine/operators.h"
+#include "engine/texts.h"
 #include "numeric/arithmetic.h"
 #include "numeric/elementary.h"
 #include "numeric/errors.h"
@@ -24,7 +25,7 @@ void storeInMemory(Form& form, Decimal addend) {
     try {
         form.engine.memoryValue = checkedSum(displayedLeading(form), addend);
     } catch (const CalcError&) {
-        form.display() = "Error :overflow";
+        form.display() = kOverflowText;
         form.engine.newEntry = true;
     }
 }

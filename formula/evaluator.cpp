@@ -1,4 +1,5 @@
 #include "formula/evaluator.h"
+#include "engine/texts.h"
 
 #include "numeric/arithmetic.h"
 #include "numeric/errors.h"
@@ -146,12 +147,12 @@ Evaluation evaluateFormula(std::string_view formula, const VariableValues& value
 std::string outcomeText(const Evaluation& evaluation) {
     switch (evaluation.outcome) {
     case EvaluationOutcome::Value: return numberText(evaluation.value);
-    case EvaluationOutcome::DivideByZero: return "error :positive infinity";
-    case EvaluationOutcome::Overflow: return "Error :overflow";
+    case EvaluationOutcome::DivideByZero: return kPositiveInfinityText;
+    case EvaluationOutcome::Overflow: return kOverflowText;
     case EvaluationOutcome::Invalid:
     case EvaluationOutcome::Unchanged: break;
     }
-    return "Invalid : input";
+    return kInvalidInputText;
 }
 
 }  // namespace velmor

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "engine/form.h"
+#include "engine/texts.h"
 #include "formula/evaluator.h"
 #include "formula/tokens.h"
 #include "numeric/errors.h"
@@ -11,7 +12,6 @@
 namespace velmor {
 namespace {
 
-constexpr const char* kResultMark = "Result =";
 constexpr const char* kResultDue = "1";  // prompt box text between an evaluation and "New"
 constexpr const char* kNewCaption = "New";
 constexpr const char* kOkCaption = "OK";
@@ -49,8 +49,7 @@ void takeValue(Form& form, char letter) {
     if (letter == 'F') f.valueF = strictNumber(form.display());
     else f.values[static_cast<size_t>(variableSlot(letter))] = form.display();
     f.answered += letter;
-    f.formulaWork = substitutedText(tokenizeFormula(f.captured), answeredValues(f));
-    f.formulaText = f.formulaWork;
+    f.formulaText = substitutedText(tokenizeFormula(f.captured), answeredValues(f));
 }
 
 // The first letter of the formula, in alphabetical order, still without a value.
@@ -111,8 +110,6 @@ void sendFormula(Form& form) {
         } catch (const CalcError&) {
             return;  // not a number at "F =": the prompt stays open
         }
-    } else {
-        f.formulaWork = f.formulaText;
     }
     if (const char letter = nextLetter(f)) {
         form.display().clear();
@@ -133,7 +130,6 @@ void resetFormula(Form& form) {
     form.control(Ctl::WorkValue).text.clear();
     form.display().clear();
     f.formulaCaptured = 0;
-    f.formulaWork.clear();
     f.formulaText.clear();
     f.captured.clear();
     f.answered.clear();

@@ -6,6 +6,7 @@
 
 #include "engine/display_value.h"
 #include "engine/entry.h"
+#include "engine/texts.h"
 #include "numeric/errors.h"
 
 namespace velmor {
@@ -20,7 +21,7 @@ void showSlot(Form& form, Decimal value) {
         writeNumber(form, value);
         form.engine.operandSincePending = true;
     } catch (const CalcError&) {
-        form.display() = "Error :overflow";
+        form.display() = kOverflowText;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "engine/display_value.h"
 #include "engine/entry.h"
 #include "engine/form.h"
+#include "engine/texts.h"
 #include "numeric/errors.h"
 #include "stats/data_list.h"
 #include "stats/error_box.h"
@@ -11,7 +12,6 @@
 namespace velmor {
 namespace {
 
-constexpr const char* kOverflowText = "Error :overflow";
 constexpr const char* kEnterSomeData = "Enter Some Data";
 constexpr const char* kEnterSomeValues = "Please enter some values";
 

@@ -70,7 +70,7 @@ void Calculator::menu(Menu item) {
     if (const MenuAction action = actions_.menu[static_cast<int>(item)]) guarded([&] { action(form_); });
 }
 
-bool Calculator::keyPress(Ctl, int keyAscii) {
+bool Calculator::keyPress(int keyAscii) {
     if (!form_.help.mainEnabled) return true;
     bool mapped = false;
     guarded([&] { mapped = dispatchKey(form_, keyAscii); });

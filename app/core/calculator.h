@@ -22,9 +22,9 @@ public:
     // A left click on a control (ignored while it is disabled or hidden).
     void click(Ctl control);
     void menu(Menu item);
-    // A character typed while `focused` has the focus; true when the keyboard
-    // dispatcher mapped it to a key.
-    bool keyPress(Ctl focused, int keyAscii);
+    // A typed character, whichever control has the focus; true when the
+    // keyboard dispatcher mapped it to a key.
+    bool keyPress(int keyAscii);
     void mousePress(Ctl control, int button);
     void mouseMove(Ctl control, int buttons);
     // F1 (typed or queued) while `focused` has the focus.

@@ -21,17 +21,12 @@ void memoryKeyPress(Form& form, Ctl key, int button) {
 // "Deg", "Rad" and "Grad" double as "Dword", "Word" and "Byte" outside decimal,
 // so each press first picks the topic of the role the button has right now.
 void pickAngleOptionTopic(Form& form, Ctl option) {
-    constexpr std::array<Ctl, 3> kButtons = {Ctl::Degrees, Ctl::Radians, Ctl::Grads};
-    constexpr int kWordSizeTopic = 17, kAngleUnitTopic = 20;
-    const bool decimal = form.isSelected(baseOption(kDec));
-    for (int i = 0; i < 3; ++i)
-        if (kButtons[i] == option) form.help.helpId[toInt(option)] = (decimal ? kAngleUnitTopic : kWordSizeTopic) + i;
+    const ControlRow& row = tableRow(option);
+    form.help.helpId[toInt(option)] = form.isSelected(Ctl::BaseDec) ? row.helpId : row.wordSizeHelpId;
 }
 
-void pickBaseOptionTopic(Form& form, Ctl option) {
-    constexpr int kHexTopic = 13;
-    form.help.helpId[toInt(option)] = kHexTopic + arrayIndex(option);
-}
+// A base option answers with the topic its table row names.
+void pickBaseOptionTopic(Form& form, Ctl option) { form.help.helpId[toInt(option)] = tableRow(option).helpId; }
 
 void angleOptionPress(Form& form, Ctl option, int button) {
     pickAngleOptionTopic(form, option);

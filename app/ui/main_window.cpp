@@ -332,7 +332,7 @@ bool MainWindow::filterKey(Ctl control, QEvent* event) {
     }
     const int code = keyAscii(key);
     if (code == 0 || !routesKeys(control)) return false;
-    calc_.keyPress(control, code);
+    calc_.keyPress(code);
     refresh();
     // A key button still sees its character (Space presses it); the display
     // takes none, though Tab, Enter and Escape keep their usual roles.

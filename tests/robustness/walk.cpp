@@ -116,7 +116,7 @@ std::optional<std::string> Session::step(const Action& a) {
     const Ctl target = static_cast<Ctl>(a.target);
     switch (a.kind) {
         case Kind::Click: calc_.click(target); break;
-        case Kind::Type: calc_.keyPress(focus_, a.code); break;
+        case Kind::Type: calc_.keyPress(a.code); break;
         case Kind::RightPress: calc_.mousePress(target, kRightButton); break;
         case Kind::RightMove: calc_.mouseMove(target, kRightButton); break;
         case Kind::HelpKey: calc_.helpKey(target); break;

@@ -92,7 +92,7 @@ TEST(KeyboardAsKeys, TypedPointActsAsThePointKey) {
     for (const Case& c : cases) {
         testing::Harness h;
         h.press(c.clicks);
-        for (const char* t = c.typed; *t; ++t) h.calc.keyPress(digitKey(0), *t);
+        for (const char* t = c.typed; *t; ++t) h.calc.keyPress(*t);
         EXPECT_EQ(h.display(), c.display) << testing::joined(c.clicks) << "then typed " << c.typed;
     }
 }
