@@ -59,13 +59,13 @@ void relabelUnitButtons(Form& form, int newBase) {
 }
 
 void applyBaseChange(Form& form) {
-    const int oldBase = baseIndexOf(form.bases.baseMode);
+    const int oldBase = form.bases.base;
     const int newBase = form.selectedBase();
     if (oldBase == kDec) form.bases.decimalAngleUnit = selectedUnitButton(form);
     const int oldBits = selectedWordBits(form);
     enableKeysFor(form, newBase);
     convertDisplay(form, oldBase, oldBits, newBase);
-    form.bases.baseMode = baseModeOf(newBase);
+    form.bases.base = newBase;
     relabelUnitButtons(form, newBase);
     runClick(form, selectedUnitButton(form));
 }
@@ -84,7 +84,7 @@ void changeBase(Form& form, const Press&) {
     } catch (const CalcError& error) {
         form.controls = controlsBefore;
         form.bases = basesBefore;
-        form.selectOption(baseOption(baseIndexOf(basesBefore.baseMode)));
+        form.selectOption(baseOption(basesBefore.base));
         form.platform.messageBox(errorNumberText(error.code), MsgIcon::None);
     }
 }

@@ -55,7 +55,7 @@ void cutToWordSize(Form& form, int base, std::uint32_t mask) {
 }  // namespace
 
 void chooseWordSize(Form& form, const Press& press) {
-    const int base = baseIndexOf(form.bases.baseMode);
+    const int base = form.bases.base;
     if (base == kDec) return;  // the buttons are angle units, read by the trigonometric keys
     const WordSize& size = wordSizeOf(press.control);
     form.bases.typedLimit = size.width[base];

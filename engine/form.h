@@ -52,7 +52,7 @@ struct EngineState {
 
 // Number bases and word sizes.
 struct BasesState {
-    int baseMode = 2;            // 1 Hex, 2 Dec, 3 Oct, 4 Bin
+    int base = kDec;             // base of the display's numeral: kHex, kDec, kOct or kBin
     int typedLimit = 50;         // the display's limit for typed characters
     Ctl decimalAngleUnit = Ctl::Degrees;  // unit to restore on the way back to Dec
 };
@@ -117,6 +117,8 @@ struct Form {
     bool isSelected(Ctl c) const { return control(c).selected; }
     // The selected base option: kHex, kDec, kOct or kBin.
     int selectedBase() const;
+    // Outside Dec the angle-unit buttons choose the word size instead.
+    bool unitsChooseWordSizes() const { return bases.base != kDec; }
     // Selects one option of a group and clears the others of that group.
     void selectOption(Ctl c);
 };

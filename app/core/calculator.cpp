@@ -92,6 +92,15 @@ void Calculator::helpKey(Ctl focused) {
     guarded([&] { routeHelpKey(form_, focused); });
 }
 
+bool Calculator::answersWhatsThis(Ctl control) const {
+    return accepts(control) && form_.help.helpId[toInt(control)] != 0;
+}
+
+void Calculator::whatsThisClick(Ctl control) {
+    if (!answersWhatsThis(control)) return;
+    guarded([&] { routeWhatsThisClick(form_, control); });
+}
+
 void Calculator::displayEdited(const std::string& text) {
     form_.display() = text;
     forgetShownValue(form_);  // an edited display means what it shows

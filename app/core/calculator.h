@@ -29,6 +29,10 @@ public:
     void mouseMove(Ctl control, int buttons);
     // F1 (typed or queued) while `focused` has the focus.
     void helpKey(Ctl focused);
+    // A click in the desktop's context-help mode; only a control that
+    // answersWhatsThis() is asked.
+    void whatsThisClick(Ctl control);
+    bool answersWhatsThis(Ctl control) const;
     // Puts a text straight into the display, as a paste does (tests and the
     // random walk use it to reach texts the keys cannot type).
     void displayEdited(const std::string& text);

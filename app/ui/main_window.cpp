@@ -294,7 +294,7 @@ void MainWindow::refresh() {
     }
     // Renamed only when their role changes, so a help topic being read out as a
     // button's description is not replaced by the next refresh.
-    const bool wordSizes = form.bases.baseMode != 2;
+    const bool wordSizes = form.unitsChooseWordSizes();
     if (wordSizes != unitsAreWordSizes_) {
         unitsAreWordSizes_ = wordSizes;
         for (Ctl unit : {Ctl::Degrees, Ctl::Radians, Ctl::Grads}) applyAccessibleText(widgetFor(unit), unit, wordSizes);
@@ -368,11 +368,11 @@ bool MainWindow::filterMouse(Ctl control, QEvent* event) {
 // A click in the platform's context-help mode asks the control for its topic;
 // only an enabled control with a help number answers.
 bool MainWindow::filterWhatsThis(Ctl control, QEvent* event) {
-    const bool helps = calc_.accepts(control) && calc_.form().help.helpId[toInt(control)] != 0;
+    const bool helps = calc_.answersWhatsThis(control);
     event->setAccepted(helps);
     if (event->type() == QEvent::WhatsThis && helps) {
         QWhatsThis::leaveWhatsThisMode();
-        routeWhatsThisClick(calc_.form(), control);
+        calc_.whatsThisClick(control);
         refresh();
     }
     return true;

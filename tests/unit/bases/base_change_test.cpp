@@ -26,7 +26,7 @@ TEST(BaseChange, FailedChangePutsTheOldBaseBackWithItsWordSize) {
     Form& form = h.form();
     EXPECT_TRUE(form.isSelected(baseOption(kHex)));
     EXPECT_FALSE(form.isSelected(baseOption(kOct)));
-    EXPECT_EQ(form.bases.baseMode, 1);
+    EXPECT_EQ(form.bases.base, kHex);
     EXPECT_EQ(form.bases.typedLimit, 4);
     EXPECT_TRUE(form.isSelected(Ctl::Radians));
     EXPECT_EQ(unitCaptions(form), "Dword/Word/Byte");
@@ -42,7 +42,7 @@ TEST(BaseChange, OverflowLeavingDecimalKeepsTheAngleUnit) {
     EXPECT_EQ(h.platform.boxes[0].text, "6Overflow");
     Form& form = h.form();
     EXPECT_TRUE(form.isSelected(baseOption(kDec)));
-    EXPECT_EQ(form.bases.baseMode, 2);
+    EXPECT_EQ(form.bases.base, kDec);
     EXPECT_EQ(form.bases.typedLimit, 50);
     EXPECT_TRUE(form.isSelected(Ctl::Grads));
     EXPECT_EQ(unitCaptions(form), "Deg/Rad/Grad");
