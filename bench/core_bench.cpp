@@ -137,7 +137,7 @@ void pressEveryKeyOnce(benchmark::State& state, Ctl key, const char* display,
     for (auto _ : state) {
         b.display() = display;
         b.calc.form().engine.nextIndex = 10;
-        b.calc.form().stats.reviewMode = 0;
+        b.calc.form().engine.reviewMode = 0;
         if (*pending) {
             b.calc.form().engine.pendingOp = pending;
             b.calc.form().engine.accumulator = velmor::strictNumber(left);

@@ -45,6 +45,12 @@ constexpr ControlRow stat(Ctl id, std::string_view name, int row, int column,
                enabled, {}, picture);
 }
 
+// A key that puts `text` into a formula being typed.
+constexpr ControlRow inserts(ControlRow row, std::string_view text) {
+    row.formulaText = text;
+    return row;
+}
+
 constexpr ControlRow frame(Ctl id, std::string_view name, int left, int top, int width, int height) {
     return {id, name, -1, Kind::Frame, kWindow, left, top, width, height, {}, F::Default,
             true, true, 0, {}, Picture::None};
@@ -105,15 +111,15 @@ constexpr std::array<ControlRow, kControlCount> kTable = withGroups({{
     option(Ctl::Radians, "optRad", -1, Ctl::AngleFrame, 960, 180, 735, 255, "Rad", 21, 18),
     option(Ctl::Grads, "optGrad", -1, Ctl::AngleFrame, 1680, 180, 735, 255, "Grad", 22, 19),
 
-    pad(operatorKey(0), "cmdop", 0, 1, 0, "x^y", F::TimesNewRoman, 49),
-    pad(operatorKey(1), "cmdop", 1, 0, 6, "*", F::ArialBlack, 4),
-    pad(operatorKey(2), "cmdop", 2, 1, 6, "/", F::ArialBlack, 5),
-    pad(operatorKey(3), "cmdop", 3, 2, 6, "-", F::ArialBlack, 3),
-    pad(operatorKey(4), "cmdop", 4, 2, 7, "+", F::ArialBlack, 2),
-    pad(operatorKey(5), "cmdop", 5, 2, 0, "x^3", F::TimesNewRoman, 50),
-    pad(operatorKey(6), "cmdop", 6, 3, 0, "x^2", F::TimesNewRoman, 51),
-    pad(operatorKey(7), "cmdop", 7, 4, 0, "Mod", F::TimesNewRoman, 48),
-    pad(operatorKey(8), "cmdop", 8, 0, 0, "1/x", F::TimesNewRoman, 24),
+    inserts(pad(operatorKey(0), "cmdop", 0, 1, 0, "x^y", F::TimesNewRoman, 49), "x^y"),
+    inserts(pad(operatorKey(1), "cmdop", 1, 0, 6, "*", F::ArialBlack, 4), "*"),
+    inserts(pad(operatorKey(2), "cmdop", 2, 1, 6, "/", F::ArialBlack, 5), "/"),
+    inserts(pad(operatorKey(3), "cmdop", 3, 2, 6, "-", F::ArialBlack, 3), "-"),
+    inserts(pad(operatorKey(4), "cmdop", 4, 2, 7, "+", F::ArialBlack, 2), "+"),
+    inserts(pad(operatorKey(5), "cmdop", 5, 2, 0, "x^3", F::TimesNewRoman, 50), "x^3"),
+    inserts(pad(operatorKey(6), "cmdop", 6, 3, 0, "x^2", F::TimesNewRoman, 51), "x^2"),
+    inserts(pad(operatorKey(7), "cmdop", 7, 4, 0, "Mod", F::TimesNewRoman, 48), "Mod"),
+    inserts(pad(operatorKey(8), "cmdop", 8, 0, 0, "1/x", F::TimesNewRoman, 24), "1/x"),
     pad(Ctl::Factorial, "Command12", -1, 0, 1, "n!", F::TimesNewRoman, 47),
     pad(Ctl::MemoryClear, "Command3", -1, 0, 2, "MC", F::TimesNewRoman, 58),
     pad(Ctl::MemoryRecall, "Command4", -1, 1, 2, "MRC", F::TimesNewRoman, 59),
@@ -168,8 +174,8 @@ constexpr std::array<ControlRow, kControlCount> kTable = withGroups({{
     extra(Ctl::TenPower, "cmd10x", -1, 1, 1, "10\u00AA", 43),
     extra(Ctl::Percent, "cmdPercent", -1, 1, 2, "%", 44),
     extra(Ctl::Formula, "cmdFormule", -1, 1, 3, "Formule", 54, true, "User Defined Formule"),
-    extra(Ctl::OpenParen, "cmdrB", -1, 1, 4, "(", 52),
-    extra(Ctl::CloseParen, "cmdLB", -1, 1, 5, ")", 53),
+    inserts(extra(Ctl::OpenParen, "cmdrB", -1, 1, 4, "(", 52), "("),
+    inserts(extra(Ctl::CloseParen, "cmdLB", -1, 1, 5, ")", 53), ")"),
     extra(Ctl::SendFormula, "cmdOK", -1, 1, 6, "OK", 55, false, "Send the formula to System"),
     extra(Ctl::Round, "cmdRou", -1, 1, 7, "Rou", 40, true, "Round up the Number"),
 

@@ -83,6 +83,7 @@ struct ControlRow {
     Picture picture;
     Group group = Group::None;
     int wordSizeHelpId = 0;  // topic of an angle-unit button while it chooses a word size
+    std::string_view formulaText = {};  // what the key puts into a formula being typed, empty for none
 };
 
 // The one table every layer reads: the view builds its widgets from it, the core

@@ -2,6 +2,7 @@
 
 #include "engine/display_value.h"
 #include "engine/form.h"
+#include "engine/history.h"
 #include "numeric/errors.h"
 #include "numeric/numtext.h"
 
@@ -45,7 +46,7 @@ void clearEntry(Form& form, const Press&) {
     form.engine.accumulator = 0;
     form.engine.pendingOp.clear();
     form.engine.operandSincePending = false;
-    form.engine.nextIndex = 0;
+    restartHistoryCursor(form);
 }
 
 }  // namespace

@@ -23,15 +23,18 @@ int Form::selectedBase() const {
     return kDec;
 }
 
-void runClick(Form& form, Ctl c) {
-    if (form.actions && form.actions->click[toInt(c)])
-        form.actions->click[toInt(c)](form, Press{c, arrayIndex(c), false});
+namespace {
+
+void runAction(Form& form, Ctl c, bool real) {
+    if (!form.actions) return;
+    if (const ClickAction action = form.actions->clickAction(form, c)) action(form, Press{c, arrayIndex(c), real});
 }
 
-void runRealClick(Form& form, Ctl c) {
-    if (form.actions && form.actions->click[toInt(c)])
-        form.actions->click[toInt(c)](form, Press{c, arrayIndex(c), true});
-}
+}  // namespace
+
+void runClick(Form& form, Ctl c) { runAction(form, c, false); }
+
+void runRealClick(Form& form, Ctl c) { runAction(form, c, true); }
 
 void Form::selectOption(Ctl c) {
     const Ctl parent = tableRow(c).parent;

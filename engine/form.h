@@ -33,7 +33,7 @@ struct WindowSize {
 
 inline constexpr int kHistorySlots = 201;   // operandHistory and statData, slots 0 to 200
 
-// Number entry, operators, equals, memory.
+// Number entry, operators, equals, memory, and the operand history both "Next" keys review.
 struct EngineState {
     bool newEntry = false;
     Decimal accumulator;
@@ -41,6 +41,8 @@ struct EngineState {
     bool operandSincePending = false;  // a value reached the display after the pending op was set
     std::array<Decimal, kHistorySlots> operandHistory{};
     double nextIndex = 0;        // shared cursor of the history, statistics and reviews
+    int reviewMode = 0;          // 1 while a "Next" key steps through a list
+    std::int32_t reviewCount = 0;  // slots the running review shows
     Decimal memoryValue;
     // The full value behind the display: while the display shows `shownText`
     // and no edit came since, reading the display gives `shownValue`, not the
@@ -63,12 +65,10 @@ struct ScientificState {
     float rndLast = 0;
 };
 
-// Statistics and the review shared by both "Next" keys.
+// Statistics.
 struct StatsState {
     std::array<Decimal, kHistorySlots> statData{};
     double statCount = 0;
-    int reviewMode = 0;
-    std::int32_t reviewCount = 0;
 };
 
 // User-defined formula.

@@ -27,21 +27,6 @@ const char* binaryOperationOfKey(int opIndex) {
     }
 }
 
-// While a formula is typed the keys write their captions instead of computing.
-void typeCaption(Form& form, const Press& press) {
-    const bool empty = form.display().empty();
-    try {
-        const Decimal operand = displayedLeading(form);
-        recordOperand(form, operand);
-        if (!empty) form.engine.accumulator = operand;
-    } catch (const CalcError&) {
-        // A formula that starts with a number beyond the range has no operand to record.
-    }
-    if (empty) return;
-    form.engine.newEntry = true;
-    form.display() += form.control(press.control).text;
-}
-
 // The keys record the operand they find, but compute nothing on hexadecimal text.
 void refuseHexOperand(Form& form) {
     try {
@@ -53,7 +38,6 @@ void refuseHexOperand(Form& form) {
 }
 
 void pressOperator(Form& form, const Press& press) {
-    if (form.formula.formulaMode == 1) return typeCaption(form, press);
     const bool oneOperand = isOneOperandKey(press.index);
     if (form.display().empty()) {
         // Right after "/" or "x^y" the display is empty: a second operator replaces the first.
@@ -74,15 +58,11 @@ void pressOperator(Form& form, const Press& press) {
     else beginBinaryOperation(form, binaryOperationOfKey(press.index));
 }
 
-void appendToDisplay(Form& form, const char* text) { form.display() += text; }
-
 }  // namespace
 
 void registerOperatorActions(ActionTable& table) {
     table.onClickGroup(Group::Operators, pressOperator);
     table.onClick(Ctl::Equals, equalsKey);
-    table.onClick(Ctl::OpenParen, [](Form& form, const Press&) { appendToDisplay(form, "("); });
-    table.onClick(Ctl::CloseParen, [](Form& form, const Press&) { appendToDisplay(form, ")"); });
 }
 
 }  // namespace velmor

@@ -2,6 +2,8 @@
 
 #include "bases/procedures.h"
 #include "engine/form.h"
+#include "engine/history.h"
+#include "engine/display_value.h"
 #include "numeric/errors.h"
 
 namespace velmor {
@@ -23,6 +25,24 @@ bool selectDecimal(Form& form) {
 }
 
 }  // namespace
+
+bool typingFormula(const Form& form) { return form.formula.formulaMode == 1; }
+
+void typeOperator(Form& form, const Press& press) {
+    const bool empty = form.display().empty();
+    try {
+        const Decimal operand = displayedLeading(form);
+        recordOperand(form, operand);
+        if (!empty) form.engine.accumulator = operand;
+    } catch (const CalcError&) {
+        // A formula that starts with a number beyond the range has no operand to record.
+    }
+    if (empty) return;
+    form.engine.newEntry = true;
+    form.display() += tableRow(press.control).formulaText;
+}
+
+void typeParenthesis(Form& form, const Press& press) { form.display() += tableRow(press.control).formulaText; }
 
 void startFormulaEntry(Form& form) {
     if (!selectDecimal(form)) return;

@@ -8,7 +8,7 @@
 #include "engine/form.h"
 #include "numeric/errors.h"
 #include "stats/error_box.h"
-#include "stats/review.h"
+#include "engine/history.h"
 
 namespace velmor {
 namespace {
@@ -36,7 +36,7 @@ std::span<const Decimal> enteredValues(const Form& form) {
 
 void openStatistics(Form& form, const Press&) {
     setGroupEnabled(form, true);
-    form.engine.nextIndex = 0;
+    restartHistoryCursor(form);
 }
 
 void enterValue(Form& form, const Press&) {
@@ -55,7 +55,7 @@ void enterValue(Form& form, const Press&) {
     form.stats.statData[storedCount(form)] = value;
     form.engine.newEntry = true;  // the value stays on show; the next digit starts a new one
     form.stats.statCount += 1;
-    form.engine.nextIndex += 1;
+    advanceHistoryCursor(form);
 }
 
 void reviewValues(Form& form, const Press&) { reviewNext(form, form.stats.statData); }
@@ -68,7 +68,7 @@ void clearStatistics(Form& form, const Press&) {
     std::fill(form.stats.statData.begin(), form.stats.statData.end(), Decimal());
     form.stats.statCount = 0;
     setGroupEnabled(form, false);
-    form.engine.nextIndex = 0;
+    restartHistoryCursor(form);
 }
 
 }  // namespace velmor

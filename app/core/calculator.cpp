@@ -6,6 +6,7 @@
 #include "bases/bases_actions.h"
 #include "engine/display_value.h"
 #include "engine/entry.h"
+#include "engine/history.h"
 #include "engine/operators.h"
 #include "formula/formula_actions.h"
 #include "help/about.h"
@@ -22,6 +23,7 @@ ActionTable wireAllActions() {
     ActionTable table;
     registerEntryActions(table);
     registerOperatorActions(table);
+    registerHistoryActions(table);
     registerMemoryActions(table);
     registerBaseActions(table);
     registerScientificActions(table);

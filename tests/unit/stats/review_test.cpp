@@ -61,15 +61,15 @@ TEST(StatsReview, SharedCursorDuringAReview) {
     EXPECT_EQ(reviewPresses(h, 1), std::vector<std::string>{"1"});
     h.press({"cmdStat"});  // so does "Stat"
     EXPECT_EQ(reviewPresses(h, 5), (std::vector<std::string>{"1", "2", "3", "4", done}));
-    EXPECT_EQ(h.form().stats.reviewMode, 0);
+    EXPECT_EQ(h.form().engine.reviewMode, 0);
 }
 
 TEST(StatsReview, ClearDoesNotEndARunningReview) {
     Harness h;
     h.press({"cmdStat", "1", "cmdData", "2", "cmdData", "cmdStdNext", "cmdClear"});
     EXPECT_FALSE(h.form().control(Ctl::StatNext).enabled);
-    EXPECT_EQ(h.form().stats.reviewMode, 1);
-    EXPECT_EQ(h.form().stats.reviewCount, 2);
+    EXPECT_EQ(h.form().engine.reviewMode, 1);
+    EXPECT_EQ(h.form().engine.reviewCount, 2);
     EXPECT_EQ(h.form().engine.nextIndex, 0);
 }
 
@@ -81,7 +81,7 @@ TEST(StatsReview, CursorPastTheLastSlotEndsTheReview) {
     EXPECT_EQ(seen[0], "1");
     EXPECT_EQ(seen[200], "201");
     EXPECT_EQ(seen[201], std::string("box ") + kCompleted);
-    EXPECT_EQ(h.form().stats.reviewMode, 0);
+    EXPECT_EQ(h.form().engine.reviewMode, 0);
 
     h.press({"cmdStdNext"});  // a new review
     h.form().engine.nextIndex = 1e6;
