@@ -139,7 +139,7 @@ void pressEveryKeyOnce(benchmark::State& state, Ctl key, const char* display,
         b.calc.form().engine.nextIndex = 10;
         b.calc.form().engine.reviewMode = 0;
         if (*pending) {
-            b.calc.form().engine.pendingOp = pending;
+            b.calc.form().engine.pendingOp = velmor::binaryOpNamed(pending);
             b.calc.form().engine.accumulator = velmor::strictNumber(left);
             b.calc.form().engine.operandSincePending = true;
         }

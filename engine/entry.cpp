@@ -44,7 +44,7 @@ void changeSign(Form& form, const Press&) {
 void clearEntry(Form& form, const Press&) {
     form.display().clear();
     form.engine.accumulator = 0;
-    form.engine.pendingOp.clear();
+    form.engine.pendingOp = BinaryOp::None;
     form.engine.operandSincePending = false;
     restartHistoryCursor(form);
 }

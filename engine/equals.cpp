@@ -10,8 +10,8 @@
 namespace velmor {
 
 void equalsKey(Form& form, const Press&) {
-    if (hexSelected(form) && !form.engine.pendingOp.empty()) {
-        form.engine.pendingOp.clear();
+    if (hexSelected(form) && form.engine.pendingOp != BinaryOp::None) {
+        form.engine.pendingOp = BinaryOp::None;
         form.engine.operandSincePending = false;
         return refuseInHex(form);
     }

@@ -8,6 +8,7 @@
 
 #include "engine/actions.h"
 #include "engine/controls.h"
+#include "engine/pending.h"
 #include "engine/platform.h"
 #include "numeric/decimal.h"
 
@@ -37,7 +38,7 @@ inline constexpr int kHistorySlots = 201;   // operandHistory and statData, slot
 struct EngineState {
     bool newEntry = false;
     Decimal accumulator;
-    std::string pendingOp;       // "+", "-", "*", "/", "Mod", "x^y", "nsqrt", "ncr", "npr" or empty
+    BinaryOp pendingOp = BinaryOp::None;
     bool operandSincePending = false;  // a value reached the display after the pending op was set
     std::array<Decimal, kHistorySlots> operandHistory{};
     double nextIndex = 0;        // shared cursor of the history, statistics and reviews

@@ -14,19 +14,6 @@
 namespace velmor {
 namespace {
 
-// The pending operation each two-operand key of the array sets.
-const char* binaryOperationOfKey(int opIndex) {
-    switch (opIndex) {
-    case kOpPower: return "x^y";
-    case kOpMul: return "*";
-    case kOpDiv: return "/";
-    case kOpSub: return "-";
-    case kOpAdd: return "+";
-    case kOpMod: return "Mod";
-    default: return "";
-    }
-}
-
 // The keys record the operand they find, but compute nothing on hexadecimal text.
 void refuseHexOperand(Form& form) {
     try {
@@ -42,7 +29,7 @@ void pressOperator(Form& form, const Press& press) {
     if (form.display().empty()) {
         // Right after "/" or "x^y" the display is empty: a second operator replaces the first.
         recordOperand(form, 0);
-        if (!oneOperand && !hexSelected(form)) replacePendingOperation(form, binaryOperationOfKey(press.index));
+        if (!oneOperand && !hexSelected(form)) replacePendingOperation(form, binaryOpOfKey(press.control).value_or(BinaryOp::None));
         return;
     }
     // In Hex the two-operand keys refuse; the one-operand keys compute as in Oct and Bin.
@@ -55,7 +42,7 @@ void pressOperator(Form& form, const Press& press) {
     }
     recordOperand(form, operand);
     if (isOneOperandKey(press.index)) applyOneOperandKey(form, press.index);
-    else beginBinaryOperation(form, binaryOperationOfKey(press.index));
+    else beginBinaryOperation(form, binaryOpOfKey(press.control).value_or(BinaryOp::None));
 }
 
 }  // namespace

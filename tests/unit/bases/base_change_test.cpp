@@ -59,7 +59,7 @@ TEST(BaseChange, LeavesTheRunningCalculationAlone) {
     Harness h;
     EngineState& engine = h.form().engine;
     engine.accumulator = 12;
-    engine.pendingOp = "+";
+    engine.pendingOp = binaryOpNamed("+");
     for (bool newEntry : {false, true}) {
         engine.newEntry = newEntry;
         h.calc.displayEdited("7");
@@ -69,7 +69,7 @@ TEST(BaseChange, LeavesTheRunningCalculationAlone) {
         }
         EXPECT_EQ(h.display(), "7");
         EXPECT_EQ(engine.accumulator, 12);
-        EXPECT_EQ(engine.pendingOp, "+");
+        EXPECT_EQ(nameOf(engine.pendingOp), "+");
     }
 }
 
