@@ -81,6 +81,7 @@ struct FormulaState {
     Decimal valueF;
     std::string captured;  // the formula as typed, before any value is put in
     std::string answered;  // letters given a value since the capture, in prompt order
+    char promptLetter = 0;  // the letter whose value is asked for ("A =" shown), 0 for none
     bool resultShown = false;  // "OK" reads "New" while a result is on show
 };
 

@@ -19,10 +19,11 @@ constexpr const char* kOkCaption = "OK";
 ControlState& promptBox(Form& form) { return form.control(Ctl::FormulaPrompt); }
 
 // The letter of the open prompt ("A =" ... "F ="), or 0 when none is open.
-char openPrompt(Form& form) {
-    const std::string& text = promptBox(form).text;
-    if (text.size() == 3 && text[0] >= 'A' && text[0] <= 'F' && text.substr(1) == " =") return text[0];
-    return 0;
+char openPrompt(const Form& form) { return form.formula.promptLetter; }
+
+void askFor(Form& form, char letter) {
+    form.formula.promptLetter = letter;
+    promptBox(form).text = std::string(1, letter) + " =";
 }
 
 VariableValues answeredValues(const FormulaState& f) {
@@ -76,6 +77,7 @@ bool evaluate(Form& form) {
     FormulaState& f = form.formula;
     promptBox(form).visible = false;
     promptBox(form).text = kResultDue;
+    f.promptLetter = 0;
     f.formulaCaptured = 0;
     form.display() = f.formulaText;
     form.control(Ctl::WorkValue).text.clear();
@@ -88,7 +90,7 @@ bool evaluate(Form& form) {
 }
 
 void markResult(Form& form) {
-    if (promptBox(form).text != kResultDue || isBlank(form.display())) return;
+    if (isBlank(form.display())) return;
     form.display() = std::string(kResultMark) + " " + form.display();
     form.control(Ctl::SendFormula).text = kNewCaption;
     form.formula.resultShown = true;
@@ -113,7 +115,7 @@ void sendFormula(Form& form) {
     }
     if (const char letter = nextLetter(f)) {
         form.display().clear();
-        promptBox(form).text = std::string(1, letter) + " =";
+        askFor(form, letter);
         return;
     }
     if (evaluate(form)) markResult(form);
@@ -127,6 +129,7 @@ void pressOkOrNew(Form& form) {
 void resetFormula(Form& form) {
     FormulaState& f = form.formula;
     promptBox(form).text.clear();
+    f.promptLetter = 0;
     form.control(Ctl::WorkValue).text.clear();
     form.display().clear();
     f.formulaCaptured = 0;
