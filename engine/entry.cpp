@@ -71,6 +71,12 @@ void showResult(Form& form, const std::string& text) {
     form.engine.operandSincePending = true;
 }
 
+void endEntry(Form& form) { form.engine.newEntry = true; }
+
+void operandEntered(Form& form) { form.engine.operandSincePending = true; }
+
+void setRunningValue(Form& form, Decimal value) { form.engine.accumulator = value; }
+
 void registerEntryActions(ActionTable& table) {
     table.onClickGroup(Group::Digits, typeDigit);
     table.onClick(Ctl::Point, [](Form& form, const Press&) { decimalPoint(form); });

@@ -2,6 +2,7 @@
 
 #include "bases/procedures.h"
 #include "engine/form.h"
+#include "engine/entry.h"
 #include "engine/history.h"
 #include "engine/display_value.h"
 #include "numeric/errors.h"
@@ -33,12 +34,12 @@ void typeOperator(Form& form, const Press& press) {
     try {
         const Decimal operand = displayedLeading(form);
         recordOperand(form, operand);
-        if (!empty) form.engine.accumulator = operand;
+        if (!empty) setRunningValue(form, operand);
     } catch (const CalcError&) {
         // A formula that starts with a number beyond the range has no operand to record.
     }
     if (empty) return;
-    form.engine.newEntry = true;
+    endEntry(form);
     form.display() += tableRow(press.control).formulaText;
 }
 

@@ -1,6 +1,7 @@
 #include "help/edit_menu.h"
 
 #include "engine/display_value.h"
+#include "engine/entry.h"
 #include "engine/form.h"
 
 namespace velmor {
@@ -22,7 +23,7 @@ void pasteIntoDisplay(Form& form) {
     }
     form.display() = *text;
     forgetShownValue(form);  // the pasted text means what it says
-    form.engine.operandSincePending = true;  // a pasted number is an operand like a typed one
+    operandEntered(form);  // a pasted number is an operand like a typed one
 }
 
 void deleteDisplay(Form& form) { form.display().clear(); }

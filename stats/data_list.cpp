@@ -53,7 +53,7 @@ void enterValue(Form& form, const Press&) {
         return;
     }
     form.stats.statData[storedCount(form)] = value;
-    form.engine.newEntry = true;  // the value stays on show; the next digit starts a new one
+    endEntry(form);  // the value stays on show; the next digit starts a new one
     form.stats.statCount += 1;
     advanceHistoryCursor(form);
 }
