@@ -163,9 +163,11 @@ void AboutDialog::startSystemInfo() {
 void AboutDialog::reject() { closeDialog(); }
 
 void AboutDialog::closeEvent(QCloseEvent* event) {
-    // The calculator unloads the dialog itself; the window system's close is not needed.
-    event->ignore();
     closeDialog();
+    // Accepted, never ignored: the application's quit closes every window in turn
+    // and gives up at the first one that refuses, which would leave the program
+    // running after its main window has gone.
+    event->accept();
 }
 
 }  // namespace velmor
