@@ -34,7 +34,10 @@ void QtPlatform::queueHelpKey() {
 }
 
 void QtPlatform::showPopupTopic(int topic, Ctl control) {
-    QWidget* w = window_ ? window_->widgetFor(control) : nullptr;
+    // An F1 queued just before the main window closed finds a program on its way
+    // out: no pop-up for a control of a window that is gone.
+    if (!window_ || !window_->isVisible()) return;
+    QWidget* w = window_->widgetFor(control);
     const QPoint at = w && w->isVisible() ? w->mapToGlobal(w->rect().center()) : QCursor::pos();
     const std::string html = popupHtml(programFolder() + "/" + kHelpFileName, topic);
     QWhatsThis::showText(at, QString::fromStdString(html), w);
