@@ -156,8 +156,11 @@ void AboutDialog::closeDialog() {
 }
 
 void AboutDialog::startSystemInfo() {
-    startSysInfo(window_.calculator().form().platform);
-    window_.refresh();
+    // The message box waits in an event loop of its own, in which the dialog can be
+    // closed and deleted: nothing of the dialog is used after it.
+    MainWindow& window = window_;
+    startSysInfo(window.calculator().form().platform);
+    window.refresh();
 }
 
 void AboutDialog::reject() { closeDialog(); }

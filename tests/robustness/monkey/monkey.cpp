@@ -166,6 +166,9 @@ void Driver::step() {
     --depth_;
     ++progress_;
     stepTimer_.start(0);  // again, if it fired while this step ran and was put off
+    if (options_.verbose && depth_ == 0 && session_)
+        std::cout << "    display: " << QString::fromStdString(session_->calc.form().display()).left(40).toStdString()
+                  << std::endl;
     if (result_.failure) return;
     if (clock.elapsed() > options_.stepLimitSeconds * 1000 && depth_ == 0)
         return fail("the window did not respond for " + std::to_string(clock.elapsed()) + " ms");

@@ -2,6 +2,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWhatsThis>
 #include <QWindow>
@@ -132,6 +133,35 @@ TEST(ClosingTheAboutDialog, AcceptsTheCloseAndGivesTheMainWindowBack) {
     QCoreApplication::sendEvent(about->windowHandle(), &close);
     EXPECT_TRUE(close.isAccepted());
     EXPECT_FALSE(about->isVisible());
+    EXPECT_TRUE(w.window.isEnabled());
+}
+
+// "System Info..." shows its message box from the dialog's own key; the dialog may
+// be closed (and deleted) while the box waits. The sanitizer build catches a use of it.
+TEST(ClosingTheAboutDialog, WhileItsMessageBoxWaitsLeavesNothingBehind) {
+    QtWindow w;
+    w.platform.attach(&w.window);
+    w.window.show();
+    w.window.actionFor(Menu::AboutCalculator)->trigger();
+    QPointer<QWidget> about;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && widget->objectName() == QLatin1String("frmAbout")) about = widget;
+    ASSERT_TRUE(about);
+    bool boxShown = false;
+    QObject timers;
+    QTimer::singleShot(50, &timers, [&] {
+        boxShown = visibleWindowOfClass("QMessageBox");
+        closeLikeTheWindowSystem(*about);
+    });
+    // The box's event loop goes on for a while (and deletes the closed dialog) before it is answered.
+    QTimer::singleShot(150, &timers, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->isVisible() && widget->inherits("QMessageBox")) widget->close();
+    });
+    about->findChild<QAbstractButton*>(QStringLiteral("cmdSysInfo"))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(boxShown);
+    EXPECT_FALSE(about);
     EXPECT_TRUE(w.window.isEnabled());
 }
 
