@@ -16,6 +16,10 @@
 #include <random>
 #include <thread>
 
+#ifdef VELMOR_SANITIZED
+#include <sanitizer/common_interface_defs.h>
+#endif
+
 #include "app/ui/display_tail.h"
 #include "robustness/monkey/actions.h"
 #include "robustness/monkey/session.h"
@@ -39,6 +43,9 @@ std::string kindOf(const QWidget* w, const QWidget* main) {
     return std::string("unexpected ") + w->metaObject()->className() + " " + w->objectName().toStdString();
 }
 
+class Driver;
+Driver* runningDriver = nullptr;  // for the sanitizers' report, which ends the process
+
 class Driver {
 public:
     explicit Driver(const Options& options) : options_(options), rng_(options.seed) {
@@ -46,6 +53,7 @@ public:
         QObject::connect(&stepTimer_, &QTimer::timeout, [this] { step(); });
     }
     Result run();
+    void printRecent();
 
 private:
     void step();
@@ -189,6 +197,14 @@ void Driver::endSession() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// What led here, for a report that ends the process (a hang, a sanitizer's finding).
+void Driver::printRecent() {
+    const std::lock_guard<std::mutex> lock(recentLock_);
+    std::cout << "seed " << options_.seed << ", last steps:\n";
+    for (const auto& r : recent_) std::cout << "  " << r << "\n";
+    std::cout << "replay: monkey --seed " << options_.seed << " --verbose" << std::endl;
+}
+
 // A step that never returns cannot be caught by the loop itself.
 void Driver::watch() {
     long seen = -1;
@@ -199,15 +215,19 @@ void Driver::watch() {
         still = now == seen ? still + 1 : 0;
         seen = now;
         if (still < options_.stepLimitSeconds * 4 * 6) continue;  // six times the step limit
-        const std::lock_guard<std::mutex> lock(recentLock_);
-        std::cout << "seed " << options_.seed << ": the window stopped responding; last steps:\n";
-        for (const auto& r : recent_) std::cout << "  " << r << "\n";
-        std::cout << std::flush;
+        std::cout << "the window stopped responding\n";
+        printRecent();
         std::_Exit(3);
     }
 }
 
 Result Driver::run() {
+    runningDriver = this;
+#ifdef VELMOR_SANITIZED
+    __sanitizer_set_death_callback([] {
+        if (runningDriver) runningDriver->printRecent();
+    });
+#endif
     std::thread watchdog([this] { watch(); });
     while (!result_.failure && !finished_) {
         session_ = std::make_unique<Session>();
@@ -221,6 +241,7 @@ Result Driver::run() {
     }
     done_ = true;
     watchdog.join();
+    runningDriver = nullptr;
     const std::lock_guard<std::mutex> lock(recentLock_);
     result_.lastSteps.assign(recent_.begin(), recent_.end());
     return result_;
