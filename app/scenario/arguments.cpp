@@ -17,7 +17,8 @@ constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
 // Arguments after the command word (after "expect WHAT" for expectations).
 const std::map<std::string, Count>& argumentCounts() {
     static const std::map<std::string, Count> counts = {
-        {"click", {1, kAny}}, {"rightclick", {1, 1}}, {"middleclick", {1, 1}}, {"move", {2, 2}},
+        {"click", {1, kAny}}, {"rightclick", {1, 1}}, {"middleclick", {1, 1}}, {"doubleclick", {1, 1}},
+        {"selection", {1, 1}}, {"move", {2, 2}},
         {"type", {1, 1}}, {"key", {1, 1}}, {"focus", {1, 1}}, {"menu", {1, 1}},
         {"clipboard", {1, 3}}, {"registry", {4, 4}}, {"file", {1, 1}}, {"close", {1, 1}},
         {"restart", {0, 0}}, {"save", {1, 1}}, {"expect", {1, kAny}},

@@ -113,8 +113,7 @@ std::optional<std::string> Driver::checkState() const {
     if (calc.escapedFailures() != 0) return "a failure escaped a key action";
     if (!isUtf8(form.display())) return "the display text is not valid UTF-8";
     auto* display = static_cast<QLineEdit*>(session_->window.widgetFor(Ctl::Text1));
-    DisplayTail tail;
-    if (const QString shown = tail.shown(form.display()); display->text() != shown)
+    if (const QString shown = displayWidgetText(form.display()); display->text() != shown)
         return "the display widget shows " + std::to_string(display->text().size()) +
                " characters that are not the calculator's " + std::to_string(shown.size()) + " (" +
                display->text().left(20).toStdString() + " against " + shown.left(20).toStdString() + ")";
@@ -191,9 +190,7 @@ void Driver::endSession() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && !result_.failure && !finished_)
             fail("still open after the main window closed: " + kindOf(w, &session_->window));
-    session_.reset();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (!w->parentWidget()) w->deleteLater();
+    session_.reset();  // the window takes its About dialog with it, the platform its help viewer
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

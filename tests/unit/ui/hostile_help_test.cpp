@@ -104,7 +104,9 @@ TEST_F(HostileHelp, HelpWindowKeepsItsSizeAndScrollsThroughTheWholeTopic) {
         SCOPED_TRACE(topic.what);
         writeHelp(topic.file);
         w_.platform.openHelpViewer((dir_ / "calculator.hlp").string(), 1);
-        auto* viewer = w_.window.findChild<HelpViewer*>();
+        HelpViewer* viewer = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<HelpViewer*>(top)) viewer = found;
         ASSERT_NE(viewer, nullptr);
         const QSize size = viewer->size();
         QElapsedTimer clock;
