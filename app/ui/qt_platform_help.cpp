@@ -48,6 +48,7 @@ void QtPlatform::enterWhatsThisMode() { QWhatsThis::enterWhatsThisMode(); }
 
 // The viewer is made on first use, so start-up does not pay for it.
 void QtPlatform::openHelpViewer(const std::string& path, int topic) {
+    if (window_ && !window_->isVisible()) return;  // as for the About dialog: the program is ending
     if (!helpViewer_) helpViewer_ = std::make_unique<HelpViewer>();
     helpViewer_->showTopic(path, TopicKind::Contents, topic);
 }

@@ -144,8 +144,15 @@ void Driver::step() {
         return;
     }
     if (closeRequested_) {
-        // The event loop must end once the main window has closed.
-        if (++stepsSinceClose_ > 50) fail("the program is still running after its main window closed");
+        // The event loop must end once the main window has closed: it can only when
+        // the step that delivered the close has returned to it.
+        if (depth_ > 0) return;
+        if (++stepsSinceClose_ > 50) {
+            std::string open;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible()) open += " " + kindOf(w, &session_->window);
+            fail("the program is still running after its main window closed; open:" + (open.empty() ? " nothing" : open));
+        }
         else stepTimer_.start(0);
         return;
     }

@@ -116,6 +116,29 @@ TEST(ClosingTheMainWindow, EndsTheEventLoopFromEveryState) {
     }
 }
 
+// A menu item can still fire after the main window closed (released on an open
+// menu, for one): the window it asks for is not opened, and the program ends.
+TEST(ClosingTheMainWindow, OpensNoWindowAskedForAfterTheClose) {
+    QtWindow w;
+    w.platform.attach(&w.window);
+    w.window.show();
+    bool timedOut = false;
+    QObject timers;
+    QTimer::singleShot(0, &timers, [&] {
+        closeLikeTheWindowSystem(w.window);
+        w.window.actionFor(Menu::AboutCalculator)->trigger();
+        w.window.actionFor(Menu::Helptopics)->trigger();
+    });
+    QTimer::singleShot(5000, &timers, [&] {
+        timedOut = true;
+        QCoreApplication::exit(3);
+    });
+    QApplication::exec();
+    EXPECT_FALSE(timedOut) << "still open: " << visibleTopLevels().join(QStringLiteral(", ")).toStdString();
+    EXPECT_TRUE(visibleTopLevels().isEmpty()) << visibleTopLevels().join(QStringLiteral(", ")).toStdString();
+    for (QWidget* widget : QApplication::topLevelWidgets()) widget->hide();
+}
+
 // The close box of the dialog closes it like "OK", and says so to whoever asked:
 // an application quitting stops at a window that refuses to close.
 TEST(ClosingTheAboutDialog, AcceptsTheCloseAndGivesTheMainWindowBack) {
