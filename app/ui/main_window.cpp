@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -378,6 +379,11 @@ bool MainWindow::filterWhatsThis(Ctl control, QEvent* event) {
         refresh();
     }
     return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    closed_ = event->isAccepted();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

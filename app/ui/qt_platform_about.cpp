@@ -12,7 +12,7 @@ namespace velmor {
 void QtPlatform::showAboutDialog() {
     // A menu item that fires after the main window closed (its release, say) finds
     // a program on its way out: a dialog opened now would keep it running alone.
-    if (!window_ || !window_->isVisible()) return;
+    if (!window_ || window_->hasClosed()) return;
     if (!about_) about_ = new AboutDialog(*window_);
     about_->show();
     about_->raise();
