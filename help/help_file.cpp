@@ -1,8 +1,9 @@
 #include "help/help_file.h"
 
 #include <charconv>
-#include <fstream>
 #include <sstream>
+
+#include "help/text_file.h"
 
 namespace velmor {
 namespace {
@@ -107,18 +108,13 @@ HelpFile HelpFile::parse(std::string_view text, std::vector<std::string>* proble
 
 std::optional<HelpFile> HelpFile::load(const std::string& path, std::string* error,
                                        std::vector<std::string>* problems) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        if (error) *error = "the file cannot be opened";
+    std::string why;
+    const auto text = readTextFile(path, kMaxFileSize, why);
+    if (!text) {
+        if (error) *error = why;
         return std::nullopt;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) {
-        if (error) *error = "the file cannot be read";
-        return std::nullopt;
-    }
-    return parse(text.str(), problems);
+    return parse(*text, problems);
 }
 
 const HelpTopic* HelpFile::find(const Topics& topics, int number) {

@@ -3,6 +3,7 @@
 // help, the viewer and the tests all read it the same way.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
@@ -35,7 +36,11 @@ public:
     // Reads topics from text; every line that does not fit the format is listed in
     // `problems` ("line N: ...") and skipped, so one bad line never hides the rest.
     static HelpFile parse(std::string_view text, std::vector<std::string>* problems = nullptr);
-    // Loads a file; nothing, with the reason in `error`, when it cannot be read.
+    // Far more than any help file needs; anything larger is taken for a damaged file.
+    static constexpr std::size_t kMaxFileSize = 16 * 1024 * 1024;
+
+    // Loads a regular text file of at most kMaxFileSize bytes; nothing, with the
+    // reason in `error`, when it is anything else or cannot be read.
     static std::optional<HelpFile> load(const std::string& path, std::string* error = nullptr,
                                         std::vector<std::string>* problems = nullptr);
 

@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "help/text_fit.h"
+
 namespace velmor {
 namespace {
 
@@ -22,19 +24,28 @@ std::string inlineHtml(const HelpFile& file, const std::string& text, bool links
     for (const BodyPiece& piece : file.pieces(text)) {
         if (piece.link != 0 && links)
             out += "<a href=\"" + std::string(kPopupScheme) + ":" + std::to_string(piece.link) + "\">" +
-                   escaped(piece.text) + "</a>";
+                   escaped(withWordBreaks(piece.text)) + "</a>";
         else
-            out += escaped(piece.text);
+            out += escaped(withWordBreaks(piece.text));
     }
     return out;
 }
 
+// The body with its links written as their words, as a pop-up shows them.
+std::string plainBody(const HelpFile& file, const std::string& body) {
+    std::string out;
+    for (const BodyPiece& piece : file.pieces(body)) out += piece.text;
+    return out;
+}
+
 // Paragraphs are separated by blank lines; "- " starts a list item, "== " a subheading.
-std::string bodyHtml(const HelpFile& file, const std::string& body, bool links) {
+// `inlineText` writes the text of one paragraph, item or subheading.
+template <typename InlineText>
+std::string bodyHtml(const std::string& body, InlineText inlineText) {
     std::string out, paragraph;
     bool inList = false;
     const auto flushParagraph = [&] {
-        if (!paragraph.empty()) out += "<p>" + inlineHtml(file, paragraph, links) + "</p>";
+        if (!paragraph.empty()) out += "<p>" + inlineText(paragraph) + "</p>";
         paragraph.clear();
     };
     const auto closeList = [&] {
@@ -47,12 +58,12 @@ std::string bodyHtml(const HelpFile& file, const std::string& body, bool links) 
         if (line.starts_with("== ")) {
             flushParagraph();
             closeList();
-            out += "<h4>" + inlineHtml(file, line.substr(3), links) + "</h4>";
+            out += "<h4>" + inlineText(line.substr(3)) + "</h4>";
         } else if (line.starts_with("- ")) {
             flushParagraph();
             if (!inList) out += "<ul>";
             inList = true;
-            out += "<li>" + inlineHtml(file, line.substr(2), links) + "</li>";
+            out += "<li>" + inlineText(line.substr(2)) + "</li>";
         } else if (line.find_first_not_of(" \t") == std::string::npos) {
             flushParagraph();
             closeList();
@@ -84,7 +95,16 @@ std::string missingTopic(const std::string& path, int topic) {
 }  // namespace
 
 std::string topicHtml(const HelpFile& file, const HelpTopic& topic, bool links) {
-    return "<p><b>" + escaped(topic.title) + "</b></p>" + bodyHtml(file, topic.body, links);
+    const auto inlineText = [&](const std::string& text) { return inlineHtml(file, text, links); };
+    return "<p><b>" + escaped(withWordBreaks(topic.title)) + "</b></p>" + bodyHtml(topic.body, inlineText);
+}
+
+std::string popupTopicHtml(const HelpFile& file, const HelpTopic& topic) {
+    // Links are resolved before the text is cut, so a long title of a linked
+    // topic is cut too.
+    const std::string title = fitForPopup(topic.title, kPopupTitleLimits);
+    const std::string body = fitForPopup(plainBody(file, topic.body), kPopupBodyLimits);
+    return "<p><b>" + escaped(title) + "</b></p>" + bodyHtml(body, escaped);
 }
 
 std::string popupHtml(const std::string& path, int topic) {
@@ -92,7 +112,7 @@ std::string popupHtml(const std::string& path, int topic) {
     const auto file = HelpFile::load(path, &error);
     if (!file) return unavailable(path, error);
     const HelpTopic* found = file->popup(topic);
-    return found ? topicHtml(*file, *found, false) : missingTopic(path, topic);
+    return found ? popupTopicHtml(*file, *found) : missingTopic(path, topic);
 }
 
 std::string viewerHtml(const std::string& path, TopicKind kind, int topic) {

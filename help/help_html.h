@@ -16,6 +16,10 @@ inline constexpr const char* kContentsScheme = "contents";
 // become links to the pop-up topics, otherwise plain words.
 std::string topicHtml(const HelpFile& file, const HelpTopic& topic, bool links);
 
+// One topic as a pop-up shows it: links as plain words, and title and text cut
+// to what fits on a screen (see text_fit.h).
+std::string popupTopicHtml(const HelpFile& file, const HelpTopic& topic);
+
 // The pop-up of help number `topic`, read from the file at `path`; a message
 // instead when the file cannot be read or lacks the topic.
 std::string popupHtml(const std::string& path, int topic);

@@ -1,4 +1,5 @@
 #include "app/scenario/runner.h"
+#include "app/scenario/arguments.h"
 #include "app/scenario/runner_helpers.h"
 
 #include <QAbstractButton>
@@ -13,6 +14,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <stdexcept>
 
 #include "app/core/calculator.h"
 #include "app/ui/main_window.h"
@@ -115,7 +117,13 @@ void Runner::runFile(const std::string& path) {
 void Runner::execute(const Line& line) {
     const auto found = commands_.find(line.tokens[0].text);
     if (found == commands_.end()) return problem(line, "unknown command " + line.tokens[0].text);
-    found->second(line);
+    if (const auto why = wrongArgumentCount(line)) return problem(line, *why);
+    // A line the checks did not foresee fails alone; the file goes on.
+    try {
+        found->second(line);
+    } catch (const std::exception& error) {
+        problem(line, std::string("the line failed: ") + error.what());
+    }
 }
 
 void Runner::expect(const Line& line) {

@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMouseEvent>
-#include <cstdlib>
-#include <sstream>
+#include <cstdint>
 
 #include "app/core/calculator.h"
+#include "app/scenario/arguments.h"
 #include "app/scenario/runner.h"
 #include "app/scenario/runner_helpers.h"
 #include "app/ui/main_window.h"
@@ -15,17 +15,7 @@
 namespace velmor::scenario {
 namespace {
 
-Qt::MouseButtons parseButtons(const std::string& words) {
-    Qt::MouseButtons buttons;
-    std::stringstream in(words);
-    std::string part;
-    while (std::getline(in, part, '+')) {
-        if (part == "left") buttons |= Qt::LeftButton;
-        if (part == "right") buttons |= Qt::RightButton;
-        if (part == "middle") buttons |= Qt::MiddleButton;
-    }
-    return buttons;
-}
+constexpr std::uint64_t kLongestPaste = 64u << 20;
 
 }  // namespace
 
@@ -48,10 +38,13 @@ void Runner::registerCommands() {
     commands_["selection"] = [this](const Line& l) { selection_ = arg(l, 1); };
     commands_["doubleclick"] = [this](const Line& l) { click(needWidget(l, 1), Qt::LeftButton, true); };
     commands_["move"] = [this](const Line& l) {
+        std::string why;
+        const auto buttons = mouseButtons(arg(l, 2), why);
+        if (!buttons) return problem(l, why);
         QWidget* w = needWidget(l, 1);
         if (!w || !w->isVisible()) return;
         const QPointF at = QRectF(w->rect()).center();
-        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, parseButtons(arg(l, 2)),
+        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::MouseButtons(*buttons),
                          Qt::NoModifier);
         QApplication::sendEvent(w, &move);
     };
@@ -70,10 +63,14 @@ void Runner::registerCommands() {
         if (!t.quoted && t.text == "locked") return platform_->clipboard.reset();
         // `clipboard "TEXT" * N` puts the text N times over, for pastes too long to write out.
         std::string text = t.text;
-        if (arg(l, 2) == "*") {
-            const long times = std::strtol(arg(l, 3).c_str(), nullptr, 10);
+        if (l.tokens.size() > 2) {
+            if (l.tokens.size() != 4 || arg(l, 2) != "*") return problem(l, "expected clipboard \"TEXT\" * N");
+            std::string why;
+            const auto times = wholeNumber(arg(l, 3), kLongestPaste, why);
+            if (!times) return problem(l, "clipboard repeat count " + why);
+            if (*times * t.text.size() > kLongestPaste) return problem(l, "clipboard text longer than 64 MB");
             text.clear();
-            for (long i = 0; i < times && text.size() < (64u << 20); ++i) text += t.text;
+            for (std::uint64_t i = 0; i < *times; ++i) text += t.text;
         }
         platform_->clipboard = text;
         // The widgets' own paste reads the desktop's clipboard: it holds the same text.
@@ -89,12 +86,16 @@ void Runner::registerCommands() {
             if (type == "string") value.bytes.push_back(0);
         } else if (type == "number") {
             value.type = 4;
-            const std::uint32_t n = static_cast<std::uint32_t>(std::stoul(data.empty() ? "0" : data));
-            for (int i = 0; i < 4; ++i) value.bytes.push_back(static_cast<std::uint8_t>(n >> (8 * i)));
+            std::string why;
+            const auto n = wholeNumber(data, 0xFFFFFFFFu, why);
+            if (!n) return problem(l, "registry number " + why);
+            for (int i = 0; i < 4; ++i) value.bytes.push_back(static_cast<std::uint8_t>(*n >> (8 * i)));
         } else if (type == "binary") {
             value.type = 3;
-            for (size_t i = 0; i + 1 < data.size(); i += 2)
-                value.bytes.push_back(static_cast<std::uint8_t>(std::stoul(data.substr(i, 2), nullptr, 16)));
+            std::string why;
+            auto bytes = hexPairs(data, why);
+            if (!bytes) return problem(l, "registry binary " + why);
+            value.bytes = std::move(*bytes);
         } else {
             return problem(l, "unknown registry type " + type);
         }

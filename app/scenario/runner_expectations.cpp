@@ -6,11 +6,18 @@
 #include <algorithm>
 
 #include "app/core/calculator.h"
+#include "app/scenario/arguments.h"
 #include "app/scenario/runner.h"
 #include "app/scenario/runner_helpers.h"
 #include "app/ui/main_window.h"
 
 namespace velmor::scenario {
+namespace {
+
+// Sizes, lengths and topic numbers in expectations.
+constexpr std::uint64_t kLargestNumber = 0xFFFFFFFFu;
+
+}  // namespace
 
 void Runner::registerExpectations() {
     registerShownExpectations();
@@ -30,13 +37,17 @@ void Runner::registerShownExpectations() {
     };
     const auto textOf = [this](const Line& l) {
         QWidget* w = needWidget(l, 2);
+        if (!w) return;
         const std::string got = widgetText(w);
-        check(l, w && got == arg(l, 3), l.tokens[1].text + " of " + arg(l, 2) + " " + quote(arg(l, 3)), quote(got));
+        check(l, got == arg(l, 3), l.tokens[1].text + " of " + arg(l, 2) + " " + quote(arg(l, 3)), quote(got));
     };
     expectations_["text"] = textOf;
     expectations_["caption"] = textOf;
     expectations_["display-length"] = [this](const Line& l) {
-        const std::string got = std::to_string(widgetText(widget("Text1")).size());
+        std::string why;
+        if (!wholeNumber(arg(l, 2), kLargestNumber, why)) return problem(l, "display-length " + why);
+        // The calculator's whole text: the display widget shows only the end of a long one.
+        const std::string got = std::to_string(window_->calculator().form().display().size());
         check(l, got == arg(l, 2), "display-length " + arg(l, 2), got);
     };
     expectations_["text-visible"] = [this](const Line& l) {
@@ -46,6 +57,9 @@ void Runner::registerShownExpectations() {
         check(l, got == yes(arg(l, 3)), "text-visible " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
     };
     expectations_["client-size"] = [this](const Line& l) {
+        std::string why;
+        if (!wholeNumber(arg(l, 2), kLargestNumber, why) || !wholeNumber(arg(l, 3), kLargestNumber, why))
+            return problem(l, "client-size " + why);
         const QSize size = window_->centralWidget()->size();
         const std::string got = std::to_string(size.width()) + " " + std::to_string(size.height());
         check(l, got == arg(l, 2) + " " + arg(l, 3), "client-size " + arg(l, 2) + " " + arg(l, 3), got);
@@ -56,10 +70,13 @@ void Runner::registerShownExpectations() {
 void Runner::registerStateExpectations() {
     const auto flag = [this](const char* what, bool (*read)(QWidget*)) {
         return [this, what, read](const Line& l) {
+            std::string why;
+            const auto want = yesOrNo(arg(l, 3), why);
+            if (!want) return problem(l, why);
             QWidget* w = needWidget(l, 2);
             if (!w) return;
             const bool got = read(w);
-            check(l, got == yes(arg(l, 3)), std::string(what) + " " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
+            check(l, got == *want, std::string(what) + " " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
         };
     };
     expectations_["enabled"] = flag("enabled", [](QWidget* w) { return w->isEnabled(); });
@@ -71,13 +88,17 @@ void Runner::registerStateExpectations() {
     expectations_["checked"] = [this](const Line& l) {
         const auto item = menuByName(arg(l, 2));
         if (!item) return problem(l, "unknown menu item " + arg(l, 2));
+        std::string why;
+        const auto want = yesOrNo(arg(l, 3), why);
+        if (!want) return problem(l, why);
         const bool got = window_->actionFor(*item)->isChecked();
-        check(l, got == yes(arg(l, 3)), "checked " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
+        check(l, got == *want, "checked " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
     };
     expectations_["focus"] = [this](const Line& l) {
         QWidget* w = needWidget(l, 2);
+        if (!w) return;
         QWidget* focused = QApplication::focusWidget();
-        check(l, w && focused == w, "focus " + arg(l, 2),
+        check(l, focused == w, "focus " + arg(l, 2),
               focused ? focused->objectName().toStdString() : std::string("<none>"));
     };
     // A pop-up menu of a widget's own (the "What is this?" menu is the platform's
@@ -90,8 +111,11 @@ void Runner::registerStateExpectations() {
         check(l, got == yes(arg(l, 2)), "popup " + arg(l, 2), got ? "a " + name : "none");
     };
     expectations_["open"] = [this](const Line& l) {
+        std::string why;
+        const auto want = yesOrNo(arg(l, 3), why);
+        if (!want) return problem(l, why);
         const bool got = topLevel(QString::fromStdString(arg(l, 2))) != nullptr;
-        check(l, got == yes(arg(l, 3)), "open " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
+        check(l, got == *want, "open " + arg(l, 2) + " " + arg(l, 3), yesNo(got));
     };
 }
 
@@ -103,6 +127,8 @@ void Runner::registerRecordExpectations() {
     };
     expectations_["message"] = [this](const Line& l) {
         auto& p = *platform_;
+        if (l.tokens.size() > 3 && arg(l, 3) != "information" && arg(l, 3) != "none")
+            return problem(l, "expected the icon information or none, got \"" + arg(l, 3) + "\"");
         if (p.messagesChecked >= p.messages.size()) return check(l, false, "message " + quote(arg(l, 2)), "no message");
         const Message& m = p.messages[p.messagesChecked++];
         bool ok = m.text == arg(l, 2);
@@ -137,6 +163,8 @@ void Runner::registerRecordExpectations() {
     };
     const auto helpCheck = [this](bool viewer) {
         return [this, viewer](const Line& l) {
+            std::string why;
+            if (!wholeNumber(arg(l, 2), kLargestNumber, why)) return problem(l, "help topic " + why);
             auto& p = *platform_;
             int last = -1;
             for (size_t i = p.helpChecked; i < p.help.size(); ++i)

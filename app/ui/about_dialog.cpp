@@ -156,16 +156,21 @@ void AboutDialog::closeDialog() {
 }
 
 void AboutDialog::startSystemInfo() {
-    startSysInfo(window_.calculator().form().platform);
-    window_.refresh();
+    // The message box waits in an event loop of its own, in which the dialog can be
+    // closed and deleted: nothing of the dialog is used after it.
+    MainWindow& window = window_;
+    startSysInfo(window.calculator().form().platform);
+    window.refresh();
 }
 
 void AboutDialog::reject() { closeDialog(); }
 
 void AboutDialog::closeEvent(QCloseEvent* event) {
-    // The calculator unloads the dialog itself; the window system's close is not needed.
-    event->ignore();
     closeDialog();
+    // Accepted, never ignored: the application's quit closes every window in turn
+    // and gives up at the first one that refuses, which would leave the program
+    // running after its main window has gone.
+    event->accept();
 }
 
 }  // namespace velmor

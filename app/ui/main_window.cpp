@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <limits>
 
 #include "app/ui/accessible_names.h"
+#include "app/ui/display_tail.h"
 #include "app/ui/key_fonts.h"
 #include "app/ui/option_style.h"
 #include "app/ui/pictures.h"
@@ -272,10 +274,11 @@ void MainWindow::refresh() {
         // Compare with the control's own flag: isEnabled() also reflects a disabled window.
         if (w->testAttribute(Qt::WA_ForceDisabled) == state.enabled) w->setEnabled(state.enabled);
         if (w->isHidden() == state.visible) w->setVisible(state.visible);
-        const QString text = QString::fromStdString(state.text);
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            const QString text = s.id == Ctl::Display ? displayWidgetText(state.text) : QString::fromStdString(state.text);
             if (edit->text() != text) edit->setText(text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            const QString text = QString::fromStdString(state.text);
             if (button->text() != text) {
                 button->setText(text);
                 keyRows_.fitRowOf(s.id);
@@ -376,6 +379,11 @@ bool MainWindow::filterWhatsThis(Ctl control, QEvent* event) {
         refresh();
     }
     return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    closed_ = event->isAccepted();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -29,9 +29,13 @@ public:
 
     // Shows the calculator state: texts, enabled and selected states, menus, size.
     void refresh();
+    // True once the window has closed: the program is ending, and windows asked
+    // for now (by a menu item or a queued F1 that still fires) are not opened.
+    bool hasClosed() const { return closed_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();
@@ -52,6 +56,7 @@ private:
     std::array<QWidget*, kControlCount> widgets_{};
     std::array<QAction*, kMenuCount> actions_{};
     WindowSize shownSize_{0, 0, true};
+    bool closed_ = false;
     // One exclusive group per frame of option buttons.
     std::map<Ctl, QButtonGroup*> optionGroups_;
     // The option a toggle selected since the last press, so the click that

@@ -10,7 +10,9 @@
 namespace velmor {
 
 void QtPlatform::showAboutDialog() {
-    if (!window_) return;
+    // A menu item that fires after the main window closed (its release, say) finds
+    // a program on its way out: a dialog opened now would keep it running alone.
+    if (!window_ || window_->hasClosed()) return;
     if (!about_) about_ = new AboutDialog(*window_);
     about_->show();
     about_->raise();

@@ -34,6 +34,9 @@ void QtPlatform::queueHelpKey() {
 }
 
 void QtPlatform::showPopupTopic(int topic, Ctl control) {
+    // An F1 queued just before the main window closed finds a program on its way
+    // out: no pop-up for a control of a window that is gone.
+    if (window_ && window_->hasClosed()) return;
     QWidget* w = window_ ? window_->widgetFor(control) : nullptr;
     const QPoint at = w && w->isVisible() ? w->mapToGlobal(w->rect().center()) : QCursor::pos();
     const std::string html = popupHtml(programFolder() + "/" + kHelpFileName, topic);
@@ -45,6 +48,7 @@ void QtPlatform::enterWhatsThisMode() { QWhatsThis::enterWhatsThisMode(); }
 
 // The viewer is made on first use, so start-up does not pay for it.
 void QtPlatform::openHelpViewer(const std::string& path, int topic) {
+    if (window_ && window_->hasClosed()) return;  // as for the About dialog: the program is ending
     if (!helpViewer_) helpViewer_ = std::make_unique<HelpViewer>();
     helpViewer_->showTopic(path, TopicKind::Contents, topic);
 }

@@ -3,6 +3,7 @@
 
 #include "engine/controls.h"
 #include "help/help_file.h"
+#include "help/text_fit.h"
 
 namespace velmor {
 namespace {
@@ -43,6 +44,16 @@ TEST(InstalledHelpFile, ContentsLinksOnlyToExistingTopicsAndReachesEveryOne) {
         if (piece.link <= 66) linked[piece.link] = true;
     }
     for (int i = 1; i <= 66; ++i) EXPECT_TRUE(linked[i]) << "contents do not link topic " << i;
+}
+
+// The pop-up limits are for hostile files: the real topics are shown whole.
+TEST(InstalledHelpFile, EveryPopupTopicFitsThePopupUncut) {
+    const HelpFile file = installedFile();
+    for (int number : file.popupNumbers()) {
+        const HelpTopic& topic = *file.popup(number);
+        EXPECT_EQ(fitForPopup(topic.title, kPopupTitleLimits), topic.title) << "topic " << number;
+        EXPECT_EQ(fitForPopup(topic.body, kPopupBodyLimits), topic.body) << "topic " << number;
+    }
 }
 
 }  // namespace
