@@ -78,7 +78,7 @@ struct ControlRow {
     FontRole font;
     bool enabledAtStart;
     bool visibleAtStart;
-    int helpId;              // "What is this?" topic, 0 = none (option buttons set theirs at run time)
+    int helpId;              // "What is this?" topic, 0 = none (the angle units switch to wordSizeHelpId outside Dec)
     std::string_view toolTip;
     Picture picture;
     Group group = Group::None;
