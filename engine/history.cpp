@@ -27,7 +27,7 @@ void showSlot(Form& form, Decimal value) {
 }
 
 void finishReview(Form& form) {
-    form.platform.messageBox("Number's completed", MsgIcon::Information);
+    form.platform.messageBox(kReviewCompletedText, MsgIcon::Information);
     form.engine.reviewMode = 0;
 }
 

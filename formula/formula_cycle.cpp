@@ -13,8 +13,6 @@ namespace velmor {
 namespace {
 
 constexpr const char* kResultDue = "1";  // prompt box text between an evaluation and "New"
-constexpr const char* kNewCaption = "New";
-constexpr const char* kOkCaption = "OK";
 
 ControlState& promptBox(Form& form) { return form.control(Ctl::FormulaPrompt); }
 

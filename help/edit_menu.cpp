@@ -3,12 +3,10 @@
 #include "engine/display_value.h"
 #include "engine/entry.h"
 #include "engine/form.h"
+#include "engine/texts.h"
 
 namespace velmor {
 namespace {
-
-constexpr const char* kClipboardUnavailable =
-    "The clipboard cannot be used at the moment. Please try again.";
 
 void copyDisplay(Form& form) {
     if (!form.platform.setClipboardText(form.display()))

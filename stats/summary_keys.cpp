@@ -12,8 +12,6 @@
 namespace velmor {
 namespace {
 
-constexpr const char* kEnterSomeData = "Enter Some Data";
-constexpr const char* kEnterSomeValues = "Please enter some values";
 
 bool listIsEmpty(const Form& form) { return enteredValues(form).empty(); }
 
@@ -57,16 +55,16 @@ void showStatistic(Form& form, const char* emptyMessage, Statistic statistic, Ot
 }  // namespace
 
 void showMean(Form& form, const Press&) {
-    showStatistic(form, kEnterSomeData, meanOf, [&](ErrCode code) { showErrorBox(form, code); });
+    showStatistic(form, kEnterSomeDataText, meanOf, [&](ErrCode code) { showErrorBox(form, code); });
 }
 
 void showPopulationStdDev(Form& form, const Press&) {
-    showStatistic(form, kEnterSomeData, populationStdDev, [&](ErrCode code) { showErrorBox(form, code); });
+    showStatistic(form, kEnterSomeDataText, populationStdDev, [&](ErrCode code) { showErrorBox(form, code); });
 }
 
 void showSampleStdDev(Form& form, const Press&) {
     // A single value has no sample deviation.
-    showStatistic(form, kEnterSomeValues, sampleStdDev, [&](ErrCode) { showResult(form, "Error"); });
+    showStatistic(form, kEnterSomeValuesText, sampleStdDev, [&](ErrCode) { showResult(form, kErrorText); });
 }
 
 void showNaturalSum(Form& form, const Press& press) {
