@@ -11,14 +11,14 @@
 namespace velmor {
 namespace {
 
-constexpr Ctl kUnitButtons[] = {Ctl::optDeg, Ctl::optRad, Ctl::optGrad};
+constexpr Ctl kUnitButtons[] = {Ctl::Degrees, Ctl::Radians, Ctl::Grads};
 
 void enableKeysFor(Form& form, int base) {
     Enables(form, base != kBin, base == kHex);
-    form.control(Ctl::Command1).enabled = base == kDec;  // whole numbers outside decimal
+    form.control(Ctl::Point).enabled = base == kDec;  // whole numbers outside decimal
     if (base == kOct) {
-        form.control(cmdNo(8)).enabled = false;
-        form.control(cmdNo(9)).enabled = false;
+        form.control(digitKey(8)).enabled = false;
+        form.control(digitKey(9)).enabled = false;
     }
 }
 
@@ -31,13 +31,13 @@ void convertDisplay(Form& form, int oldBase, int oldBits, int newBase) {
     const Decimal value = readNumberAs(form, formatOf(oldBase, oldBits), oldBase != kDec);
     writeNumberAs(form, formatOf(newBase, 32), value);
     // The hexadecimal conversion leaves the binary numeral in the work box.
-    if (oldBase == kHex) form.control(Ctl::Text2).text = radix::binaryText(value);
+    if (oldBase == kHex) form.control(Ctl::WorkValue).text = radix::binaryText(value);
 }
 
 Ctl selectedUnitButton(const Form& form) {
-    for (Ctl button : {Ctl::optRad, Ctl::optGrad, Ctl::optDeg})
+    for (Ctl button : {Ctl::Radians, Ctl::Grads, Ctl::Degrees})
         if (form.isSelected(button)) return button;
-    return Ctl::optDeg;
+    return Ctl::Degrees;
 }
 
 void labelUnitButtons(Form& form, const std::array<const char*, 3>& captions) {
@@ -52,20 +52,20 @@ void relabelUnitButtons(Form& form, int newBase) {
         form.selectOption(form.bases.decimalAngleUnit);
         form.bases.typedLimit = kDecimalTypedLimit;
     } else {
-        form.selectOption(Ctl::optDeg);
+        form.selectOption(Ctl::Degrees);
         labelUnitButtons(form, {"Dword", "Word", "Byte"});
         form.bases.typedLimit = kNewBaseTypedLimit;
     }
 }
 
 void applyBaseChange(Form& form) {
-    const int oldBase = baseIndexOf(form.bases.baseMode);
+    const int oldBase = form.bases.base;
     const int newBase = form.selectedBase();
     if (oldBase == kDec) form.bases.decimalAngleUnit = selectedUnitButton(form);
     const int oldBits = selectedWordBits(form);
     enableKeysFor(form, newBase);
     convertDisplay(form, oldBase, oldBits, newBase);
-    form.bases.baseMode = baseModeOf(newBase);
+    form.bases.base = newBase;
     relabelUnitButtons(form, newBase);
     runClick(form, selectedUnitButton(form));
 }
@@ -84,7 +84,7 @@ void changeBase(Form& form, const Press&) {
     } catch (const CalcError& error) {
         form.controls = controlsBefore;
         form.bases = basesBefore;
-        form.selectOption(option1(baseIndexOf(basesBefore.baseMode)));
+        form.selectOption(baseOption(basesBefore.base));
         form.platform.messageBox(errorNumberText(error.code), MsgIcon::None);
     }
 }

@@ -9,15 +9,11 @@ namespace velmor {
 inline constexpr int kDecimalTypedLimit = 50;
 inline constexpr int kNewBaseTypedLimit = 32;
 
-// baseMode codes (1 Hex, 2 Dec, 3 Oct, 4 Bin) and the option indices they name.
-constexpr int baseModeOf(int baseIndex) { return baseIndex + 1; }
-constexpr int baseIndexOf(int baseMode) { return baseMode - 1; }
-
-// Any Option1 button: converts the display from baseMode to the selected base.
+// Any Option1 button: converts the display from the base it was in to the selected one.
 void changeBase(Form& form, const Press& press);
 // optDeg, optRad, optGrad outside decimal: keeps the low 32, 16 or 8 bits.
 void chooseWordSize(Form& form, const Press& press);
-// cmdhex(0..5): appends A to F for a real press only.
+// hexKey(0..5): appends A to F for a real press only.
 void typeHexLetter(Form& form, const Press& press);
 
 }  // namespace velmor

@@ -6,11 +6,11 @@
 namespace velmor {
 
 void registerBaseActions(ActionTable& table) {
-    table.onClickArray(option1(0), 4, changeBase);
-    table.onClick(Ctl::optDeg, chooseWordSize);
-    table.onClick(Ctl::optRad, chooseWordSize);
-    table.onClick(Ctl::optGrad, chooseWordSize);
-    table.onClickArray(cmdhex(0), 6, typeHexLetter);
+    table.onClickGroup(Group::BaseOptions, changeBase);
+    table.onClick(Ctl::Degrees, chooseWordSize);
+    table.onClick(Ctl::Radians, chooseWordSize);
+    table.onClick(Ctl::Grads, chooseWordSize);
+    table.onClickGroup(Group::HexLetters, typeHexLetter);
 }
 
 }  // namespace velmor

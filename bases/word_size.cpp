@@ -17,9 +17,9 @@ struct WordSize {
 };
 
 constexpr WordSize kWordSizes[] = {
-    {Ctl::optDeg, 0xFFFFFFFFu, {8, 0, 11, 32}},  // Dword
-    {Ctl::optRad, 0xFFFFu, {4, 0, 6, 16}},       // Word
-    {Ctl::optGrad, 0xFFu, {2, 0, 3, 8}},         // Byte
+    {Ctl::Degrees, 0xFFFFFFFFu, {8, 0, 11, 32}},  // Dword
+    {Ctl::Radians, 0xFFFFu, {4, 0, 6, 16}},       // Word
+    {Ctl::Grads, 0xFFu, {2, 0, 3, 8}},         // Byte
 };
 
 const WordSize& wordSizeOf(Ctl button) {
@@ -55,7 +55,7 @@ void cutToWordSize(Form& form, int base, std::uint32_t mask) {
 }  // namespace
 
 void chooseWordSize(Form& form, const Press& press) {
-    const int base = baseIndexOf(form.bases.baseMode);
+    const int base = form.bases.base;
     if (base == kDec) return;  // the buttons are angle units, read by the trigonometric keys
     const WordSize& size = wordSizeOf(press.control);
     form.bases.typedLimit = size.width[base];

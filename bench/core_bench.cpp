@@ -40,10 +40,10 @@ bool checkResult(benchmark::State& state, Bench& b, std::initializer_list<Ctl> k
 void digitKey(benchmark::State& state) {
     Bench b;
     b.display() = "12";
-    if (!checkResult(state, b, {velmor::cmdNo(7)}, [](const std::string& d) { return d == "127"; })) return;
+    if (!checkResult(state, b, {velmor::digitKey(7)}, [](const std::string& d) { return d == "127"; })) return;
     for (auto _ : state) {
         b.display() = "12";
-        b.press({velmor::cmdNo(7)});
+        b.press({velmor::digitKey(7)});
         benchmark::DoNotOptimize(b.display());
     }
 }
@@ -52,12 +52,12 @@ BENCHMARK(digitKey);
 // "1", "2", "+", "7", "=": two digits, an operator, a digit and equals.
 void operatorChain(benchmark::State& state) {
     Bench b;
-    const Ctl plus = velmor::cmdop(velmor::kOpAdd);
-    if (!checkResult(state, b, {Ctl::CMCE, velmor::cmdNo(1), velmor::cmdNo(2), plus, velmor::cmdNo(7), Ctl::cmdeq},
+    const Ctl plus = velmor::operatorKey(velmor::kOpAdd);
+    if (!checkResult(state, b, {Ctl::ClearEntry, velmor::digitKey(1), velmor::digitKey(2), plus, velmor::digitKey(7), Ctl::Equals},
                      [](const std::string& d) { return d == "19"; }))
         return;
     for (auto _ : state) {
-        b.press({Ctl::CMCE, velmor::cmdNo(1), velmor::cmdNo(2), plus, velmor::cmdNo(7), Ctl::cmdeq});
+        b.press({Ctl::ClearEntry, velmor::digitKey(1), velmor::digitKey(2), plus, velmor::digitKey(7), Ctl::Equals});
         benchmark::DoNotOptimize(b.display());
     }
 }
@@ -66,11 +66,11 @@ BENCHMARK(operatorChain);
 void sineKey(benchmark::State& state) {
     Bench b;
     b.display() = "30";
-    if (!checkResult(state, b, {Ctl::Command10}, [](const std::string& d) { return d.rfind("0.5", 0) == 0; }))
+    if (!checkResult(state, b, {Ctl::Sin}, [](const std::string& d) { return d.rfind("0.5", 0) == 0; }))
         return;
     for (auto _ : state) {
         b.display() = "30";
-        b.press({Ctl::Command10});
+        b.press({Ctl::Sin});
         benchmark::DoNotOptimize(b.display());
     }
 }
@@ -80,12 +80,12 @@ BENCHMARK(sineKey);
 void baseChangeRoundTrip(benchmark::State& state) {
     Bench b;
     b.display() = "255";
-    if (!checkResult(state, b, {velmor::option1(velmor::kHex)}, [](const std::string& d) { return d == "FF"; }))
+    if (!checkResult(state, b, {velmor::baseOption(velmor::kHex)}, [](const std::string& d) { return d == "FF"; }))
         return;
-    b.press({velmor::option1(velmor::kDec)});
+    b.press({velmor::baseOption(velmor::kDec)});
     for (auto _ : state) {
         b.display() = "255";
-        b.press({velmor::option1(velmor::kHex), velmor::option1(velmor::kDec)});
+        b.press({velmor::baseOption(velmor::kHex), velmor::baseOption(velmor::kDec)});
         benchmark::DoNotOptimize(b.display());
     }
 }
@@ -94,16 +94,16 @@ BENCHMARK(baseChangeRoundTrip);
 // Sample standard deviation of ten entered values.
 void statisticsResult(benchmark::State& state) {
     Bench b;
-    b.press({Ctl::cmdStat});
+    b.press({Ctl::StatStart});
     for (int i = 1; i <= 10; ++i) {
         b.display() = std::to_string(i * 3);
-        b.press({Ctl::cmdData});
+        b.press({Ctl::StatAdd});
     }
     // Three times the sample deviation of 1..10, 3.02765...
-    if (!checkResult(state, b, {Ctl::cmdStdDev}, [](const std::string& d) { return d.rfind("9.08", 0) == 0; }))
+    if (!checkResult(state, b, {Ctl::StatSampleDeviation}, [](const std::string& d) { return d.rfind("9.08", 0) == 0; }))
         return;
     for (auto _ : state) {
-        b.press({Ctl::cmdStdDev});
+        b.press({Ctl::StatSampleDeviation});
         benchmark::DoNotOptimize(b.display());
     }
 }
@@ -126,10 +126,10 @@ void pressEveryKeyOnce(benchmark::State& state, Ctl key, const char* display,
                        std::initializer_list<Ctl> setup, std::initializer_list<Ctl> after,
                        const char* pending = "", const char* left = "0") {
     Bench b;
-    b.press({Ctl::cmdStat});
+    b.press({Ctl::StatStart});
     for (int i = 1; i <= 10; ++i) {
         b.display() = std::to_string(i * 3);
-        b.press({Ctl::cmdData});
+        b.press({Ctl::StatAdd});
     }
     b.press(setup);
     for (auto& control : b.calc.form().controls) control.enabled = true;
@@ -137,9 +137,9 @@ void pressEveryKeyOnce(benchmark::State& state, Ctl key, const char* display,
     for (auto _ : state) {
         b.display() = display;
         b.calc.form().engine.nextIndex = 10;
-        b.calc.form().stats.reviewMode = 0;
+        b.calc.form().engine.reviewMode = 0;
         if (*pending) {
-            b.calc.form().engine.pendingOp = pending;
+            b.calc.form().engine.pendingOp = velmor::binaryOpNamed(pending);
             b.calc.form().engine.accumulator = velmor::strictNumber(left);
             b.calc.form().engine.operandSincePending = true;
         }
@@ -156,7 +156,7 @@ void pressEveryKeyOnce(benchmark::State& state, Ctl key, const char* display,
     state.counters["slowest_us"] = slowest * 1e6;
 }
 
-bool isKey(const velmor::ControlSpec& row) {
+bool isKey(const velmor::ControlRow& row) {
     return row.kind == velmor::Kind::Button || row.kind == velmor::Kind::Option;
 }
 
@@ -171,30 +171,30 @@ struct HeavyCase {
 };
 
 const HeavyCase kHeavyCases[] = {
-    {"factorial_170", Ctl::Command12, "170", {}, "", "0"},
-    {"factorial_170.5", Ctl::Command12, "170.5", {}, "", "0"},
-    {"sin_1E300_radians", Ctl::Command10, "1E300", {Ctl::optRad}, "", "0"},
-    {"tan_1E300_degrees", Ctl::Command8, "1E300", {}, "", "0"},
-    {"exp_709", Ctl::cmdea, "709.7", {}, "", "0"},
-    {"ten_power_minus_323.5", Ctl::cmd10x, "-323.5", {}, "", "0"},
-    {"ncr_1030_515", Ctl::cmdeq, "515", {}, "ncr", "1030"},
-    {"ncr_1E12+0.5_3.75", Ctl::cmdeq, "3.75", {}, "ncr", "1000000000000.5"},
-    {"npr_2000.5_1000.25", Ctl::cmdeq, "1000.25", {}, "npr", "2000.5"},
-    {"npr_3_-400", Ctl::cmdeq, "-400", {}, "npr", "3"},
-    {"power_2_0.5", Ctl::cmdeq, "0.5", {}, "x^y", "2"},
-    {"power_1.0001_1000000", Ctl::cmdeq, "1000000", {}, "x^y", "1.0001"},
-    {"root_1E300_7", Ctl::cmdeq, "7", {}, "nsqrt", "1E300"},
-    {"area_cotangent_1.0000001", velmor::cmdCont(20), "1.0000001", {}, "", "0"},
+    {"factorial_170", Ctl::Factorial, "170", {}, "", "0"},
+    {"factorial_170.5", Ctl::Factorial, "170.5", {}, "", "0"},
+    {"sin_1E300_radians", Ctl::Sin, "1E300", {Ctl::Radians}, "", "0"},
+    {"tan_1E300_degrees", Ctl::Tan, "1E300", {}, "", "0"},
+    {"exp_709", Ctl::ExpE, "709.7", {}, "", "0"},
+    {"ten_power_minus_323.5", Ctl::TenPower, "-323.5", {}, "", "0"},
+    {"ncr_1030_515", Ctl::Equals, "515", {}, "ncr", "1030"},
+    {"ncr_1E12+0.5_3.75", Ctl::Equals, "3.75", {}, "ncr", "1000000000000.5"},
+    {"npr_2000.5_1000.25", Ctl::Equals, "1000.25", {}, "npr", "2000.5"},
+    {"npr_3_-400", Ctl::Equals, "-400", {}, "npr", "3"},
+    {"power_2_0.5", Ctl::Equals, "0.5", {}, "x^y", "2"},
+    {"power_1.0001_1000000", Ctl::Equals, "1000000", {}, "x^y", "1.0001"},
+    {"root_1E300_7", Ctl::Equals, "7", {}, "nsqrt", "1E300"},
+    {"area_cotangent_1.0000001", velmor::functionKey(20), "1.0000001", {}, "", "0"},
 };
 
 const bool kEveryKeyRegistered = [] {
-    for (const velmor::ControlSpec& row : velmor::controlTable()) {
+    for (const velmor::ControlRow& row : velmor::controlTable()) {
         if (!isKey(row)) continue;
-        const bool base = velmor::isMember(row.id, "Option1");
+        const bool base = velmor::inGroup(row.id, velmor::Group::BaseOptions);
         const Ctl id = row.id;
         benchmark::RegisterBenchmark(("key/" + velmor::qualifiedName(id)).c_str(),
                                      [id, base](benchmark::State& state) {
-                                         if (base) pressEveryKeyOnce(state, id, "7", {}, {velmor::option1(velmor::kDec)});
+                                         if (base) pressEveryKeyOnce(state, id, "7", {}, {velmor::baseOption(velmor::kDec)});
                                          else pressEveryKeyOnce(state, id, "0.7", {}, {});
                                      })
             ->UseManualTime();

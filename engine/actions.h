@@ -20,16 +20,36 @@ struct Press {
 
 using ClickAction = void (*)(Form&, const Press&);
 using MenuAction = void (*)(Form&);
+using ModeTest = bool (*)(const Form&);
+
+// An action that takes a key's place while a mode is on: a part that changes
+// what other parts' keys do registers it, so the keys' owner never tests the mode.
+struct ModeAction {
+    ModeTest active = nullptr;
+    ClickAction action = nullptr;
+};
 
 struct ActionTable {
     std::array<ClickAction, kControlCount> click{};
+    std::array<ModeAction, kControlCount> whileMode{};
     std::array<MenuAction, kMenuCount> menu{};
 
     void onClick(Ctl c, ClickAction action) { click[toInt(c)] = action; }
-    void onClickArray(Ctl first, int count, ClickAction action) {
-        for (int i = 0; i < count; ++i) onClick(first + i, action);
+    void onClickGroup(Group group, ClickAction action) {
+        for (const ControlRow& row : controlTable())
+            if (row.group == group) onClick(row.id, action);
+    }
+    void onClickWhile(Group group, ModeTest active, ClickAction action) {
+        for (const ControlRow& row : controlTable())
+            if (row.group == group) whileMode[toInt(row.id)] = {active, action};
     }
     void onMenu(Menu m, MenuAction action) { menu[static_cast<int>(m)] = action; }
+
+    // The action a click on `c` runs now: the mode's while it is on, else the key's own.
+    ClickAction clickAction(const Form& form, Ctl c) const {
+        const ModeAction& mode = whileMode[toInt(c)];
+        return mode.active && mode.active(form) ? mode.action : click[toInt(c)];
+    }
 };
 
 // Runs a control's click action as another action does (not a real press).

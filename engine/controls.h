@@ -10,26 +10,32 @@
 
 namespace velmor {
 
-// One entry per control instance. Members of a control array are consecutive,
-// so `arrayIndex` can recover the index a key carries in its array.
+// One entry per control instance, named for what it is. Members of a key group
+// that the window knows as one control array are consecutive, so `arrayIndex`
+// can recover the index a key carries in its group.
 enum class Ctl : std::uint8_t {
-    Text1, Command2, cmdNext, txtformu, Text2,
-    Frame1, Option1_0, Option1_1, Option1_2, Option1_3,
-    Frame3, optDeg, optRad, optGrad,
-    cmdop_0, cmdop_1, cmdop_2, cmdop_3, cmdop_4, cmdop_5, cmdop_6, cmdop_7, cmdop_8,
-    Command12, Command3, Command4, Command5, Command6, Command7, Command1,
-    cmdNo_0, cmdNo_1, cmdNo_2, cmdNo_3, cmdNo_4, cmdNo_5, cmdNo_6, cmdNo_7, cmdNo_8, cmdNo_9,
-    CMCE, cmdSgn, cmdeq, cmdsqrt, Command11, Command10, Command9, Command8,
-    cmdhex_0, cmdhex_1, cmdhex_2, cmdhex_3, cmdhex_4, cmdhex_5,
-    Frame2,
-    cmdCont_0, cmdCont_1, cmdCont_2, cmdCont_3, cmdCont_4, cmdCont_5, cmdCont_6,
-    cmdCont_7, cmdCont_8, cmdCont_9, cmdCont_10, cmdCont_11, cmdCont_12, cmdCont_13,
-    cmdCont_14, cmdCont_15, cmdCont_16, cmdCont_17, cmdCont_18, cmdCont_19, cmdCont_20,
-    Frame4, cmdea, cmdncr, cmdnpr, cmdLn, cmdsigx_0, cmdsigx_1, cmdsigx_2, cmdRand,
-    cmdnsqrt, cmd10x, cmdPercent, cmdFormule, cmdrB, cmdLB, cmdOK, cmdRou,
-    Frame5, cmdStat, cmdData, cmdXbar, cmdSigmax, cmdSigmaX2, cmdSigmax3,
-    cmdClear, cmdstdN, cmdStdDev, cmdSigmas, cmdStdNext,
+    Display, Backspace, Next, FormulaPrompt, WorkValue,
+    BaseFrame, BaseHex, BaseDec, BaseOct, BaseBin,
+    AngleFrame, Degrees, Radians, Grads,
+    Power, Multiply, Divide, Minus, Plus, Cube, Square, Mod, Reciprocal,
+    Factorial, MemoryClear, MemoryRecall, MemoryStore, MemoryAdd, Pi, Point,
+    Digit0, Digit1, Digit2, Digit3, Digit4, Digit5, Digit6, Digit7, Digit8, Digit9,
+    ClearEntry, ChangeSign, Equals, SquareRoot, Log, Sin, Cos, Tan,
+    HexA, HexB, HexC, HexD, HexE, HexF,
+    FunctionFrame,
+    Sec, CoSec, Cot, ArcSin, ArcCos, ArcTan, ArcSec, ArcCoSec, ArcCot,
+    SinH, CosH, TanH, SecH, CoSecH, CotH,
+    ArcSinH, ArcCosH, ArcTanH, ArcSecH, ArcCoSecH, ArcCotH,
+    MoreFrame, ExpE, Combinations, Permutations, Ln, SumOfIntegers, SumOfSquares, SumOfCubes, Random,
+    NthRoot, TenPower, Percent, Formula, OpenParen, CloseParen, SendFormula, Round,
+    StatsFrame, StatStart, StatAdd, StatMean, StatSum, StatSumSquares, StatSumCubes,
+    StatClear, StatCount, StatSampleDeviation, StatPopulationDeviation, StatNext,
     Count
+};
+
+// The groups of keys that share one behaviour and one legacy array name.
+enum class Group : std::uint8_t {
+    None, BaseOptions, Operators, Digits, HexLetters, Functions, IntegerSums
 };
 
 inline constexpr int kControlCount = static_cast<int>(Ctl::Count);
@@ -37,12 +43,12 @@ inline constexpr int kControlCount = static_cast<int>(Ctl::Count);
 constexpr Ctl operator+(Ctl base, int offset) { return static_cast<Ctl>(static_cast<int>(base) + offset); }
 constexpr int toInt(Ctl c) { return static_cast<int>(c); }
 
-constexpr Ctl cmdNo(int i) { return Ctl::cmdNo_0 + i; }
-constexpr Ctl cmdop(int i) { return Ctl::cmdop_0 + i; }
-constexpr Ctl cmdhex(int i) { return Ctl::cmdhex_0 + i; }
-constexpr Ctl cmdCont(int i) { return Ctl::cmdCont_0 + i; }
-constexpr Ctl cmdsigx(int i) { return Ctl::cmdsigx_0 + i; }
-constexpr Ctl option1(int i) { return Ctl::Option1_0 + i; }
+constexpr Ctl digitKey(int i) { return Ctl::Digit0 + i; }
+constexpr Ctl operatorKey(int i) { return Ctl::Power + i; }
+constexpr Ctl hexKey(int i) { return Ctl::HexA + i; }
+constexpr Ctl functionKey(int i) { return Ctl::Sec + i; }
+constexpr Ctl integerSumKey(int i) { return Ctl::SumOfIntegers + i; }
+constexpr Ctl baseOption(int i) { return Ctl::BaseHex + i; }
 
 // Indices of the base option buttons, in the order the window shows them.
 enum BaseIndex : int { kHex = 0, kDec = 1, kOct = 2, kBin = 3 };
@@ -61,9 +67,9 @@ enum class FontRole : std::uint8_t { Default, ArialBlack, TimesNewRoman, Symbol 
 // The picture keys of the statistics group draw these instead of a caption.
 enum class Picture : std::uint8_t { None, XBar, SigmaX, SigmaX2, SigmaX3 };
 
-struct ControlSpec {
+struct ControlRow {
     Ctl id;
-    std::string_view name;   // control name, shared by the members of an array
+    std::string_view name;   // legacy control name, shared by the members of an array
     int index;               // index inside its array, -1 for a single control
     Kind kind;
     Ctl parent;              // frame that holds it, or Ctl::Count for the window
@@ -72,24 +78,27 @@ struct ControlSpec {
     FontRole font;
     bool enabledAtStart;
     bool visibleAtStart;
-    int helpId;              // "What is this?" topic, 0 = none (option buttons set theirs at run time)
+    int helpId;              // "What is this?" topic, 0 = none (the angle units switch to wordSizeHelpId outside Dec)
     std::string_view toolTip;
     Picture picture;
+    Group group = Group::None;
+    int wordSizeHelpId = 0;  // topic of an angle-unit button while it chooses a word size
+    std::string_view formulaText = {};  // what the key puts into a formula being typed, empty for none
 };
 
 // The one table every layer reads: the view builds its widgets from it, the core
 // takes start-up states and help topics from it.
-const std::array<ControlSpec, kControlCount>& controlTable();
-const ControlSpec& tableRow(Ctl c);
+const std::array<ControlRow, kControlCount>& controlTable();
+const ControlRow& tableRow(Ctl c);
 
-// `cmdNo(7)` style name of a control, as used in objectNames and scenario files.
+// `digitKey(7)` style name of a control, as used in objectNames and scenario files.
 std::string qualifiedName(Ctl c);
 // Looks up "cmdNo(7)", "cmdNo_7" or "Text1"; nothing for an unknown name.
 std::optional<Ctl> controlByName(std::string_view name);
 
 // Index of the control inside its array (0 for a single control).
 int arrayIndex(Ctl c);
-bool isMember(Ctl c, std::string_view arrayName);
+bool inGroup(Ctl c, Group group);
 
 enum class Menu : std::uint8_t {
     Edit, copy, paste, delete_,
@@ -102,7 +111,7 @@ enum class Menu : std::uint8_t {
 
 inline constexpr int kMenuCount = static_cast<int>(Menu::Count);
 
-struct MenuSpec {
+struct MenuRow {
     Menu id;
     std::string_view name;      // menu item name ("copy", "General", ...)
     Menu parent;                // Menu::Count for a top-level menu
@@ -113,8 +122,8 @@ struct MenuSpec {
     bool separator;
 };
 
-const std::array<MenuSpec, kMenuCount>& menuTable();
-const MenuSpec& tableRow(Menu m);
+const std::array<MenuRow, kMenuCount>& menuTable();
+const MenuRow& tableRow(Menu m);
 std::optional<Menu> menuByName(std::string_view name);
 
 }  // namespace velmor

@@ -2,6 +2,7 @@
 
 #include "engine/entry.h"
 #include "engine/form.h"
+#include "engine/texts.h"
 #include "numeric/errors.h"
 #include "numeric/numtext.h"
 #include "numeric/range.h"
@@ -9,7 +10,6 @@
 namespace velmor {
 namespace {
 
-constexpr const char* kOverflowText = "Error :overflow";
 
 void remember(Form& form, Decimal value) {
     form.engine.shownValue = value;
@@ -52,8 +52,8 @@ std::string_view trimmed(std::string_view text) {
 
 // Outside decimal the angle-unit buttons are the word sizes: Dword, Word, Byte.
 int selectedWordBits(const Form& form) {
-    if (form.isSelected(Ctl::optRad)) return 16;
-    if (form.isSelected(Ctl::optGrad)) return 8;
+    if (form.isSelected(Ctl::Radians)) return 16;
+    if (form.isSelected(Ctl::Grads)) return 8;
     return 32;
 }
 

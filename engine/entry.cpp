@@ -2,13 +2,14 @@
 
 #include "engine/display_value.h"
 #include "engine/form.h"
+#include "engine/history.h"
 #include "numeric/errors.h"
 #include "numeric/numtext.h"
 
 namespace velmor {
 namespace {
 
-void digitKey(Form& form, const Press& press) {
+void typeDigit(Form& form, const Press& press) {
     if (form.engine.newEntry) form.display().clear();
     form.display() += static_cast<char>('0' + press.index);
     forgetShownValue(form);
@@ -43,9 +44,9 @@ void changeSign(Form& form, const Press&) {
 void clearEntry(Form& form, const Press&) {
     form.display().clear();
     form.engine.accumulator = 0;
-    form.engine.pendingOp.clear();
+    form.engine.pendingOp = BinaryOp::None;
     form.engine.operandSincePending = false;
-    form.engine.nextIndex = 0;
+    restartHistoryCursor(form);
 }
 
 }  // namespace
@@ -70,12 +71,18 @@ void showResult(Form& form, const std::string& text) {
     form.engine.operandSincePending = true;
 }
 
+void endEntry(Form& form) { form.engine.newEntry = true; }
+
+void operandEntered(Form& form) { form.engine.operandSincePending = true; }
+
+void setRunningValue(Form& form, Decimal value) { form.engine.accumulator = value; }
+
 void registerEntryActions(ActionTable& table) {
-    table.onClickArray(cmdNo(0), 10, digitKey);
-    table.onClick(Ctl::Command1, [](Form& form, const Press&) { decimalPoint(form); });
-    table.onClick(Ctl::Command2, backspace);
-    table.onClick(Ctl::cmdSgn, changeSign);
-    table.onClick(Ctl::CMCE, clearEntry);
+    table.onClickGroup(Group::Digits, typeDigit);
+    table.onClick(Ctl::Point, [](Form& form, const Press&) { decimalPoint(form); });
+    table.onClick(Ctl::Backspace, backspace);
+    table.onClick(Ctl::ChangeSign, changeSign);
+    table.onClick(Ctl::ClearEntry, clearEntry);
 }
 
 }  // namespace velmor

@@ -10,14 +10,14 @@
 namespace velmor {
 
 void equalsKey(Form& form, const Press&) {
-    if (hexSelected(form) && !form.engine.pendingOp.empty()) {
-        form.engine.pendingOp.clear();
+    if (hexSelected(form) && form.engine.pendingOp != BinaryOp::None) {
+        form.engine.pendingOp = BinaryOp::None;
         form.engine.operandSincePending = false;
         return refuseInHex(form);
     }
-    if (completePendingOperation(form) == Outcome::Failed) return;
+    if (completePendingOperation(form) == Completion::Failed) return;
     try {
-        form.control(Ctl::Text2).text = numberText(form.engine.accumulator);
+        form.control(Ctl::WorkValue).text = numberText(form.engine.accumulator);
     } catch (const CalcError&) {
         // The running value is always finite; should it not be, Text2 keeps its text.
     }

@@ -8,6 +8,7 @@
 
 #include "engine/actions.h"
 #include "engine/controls.h"
+#include "engine/pending.h"
 #include "engine/platform.h"
 #include "numeric/decimal.h"
 
@@ -22,7 +23,6 @@ struct ControlState {
 
 struct MenuState {
     bool checked = false;
-    bool visible = true;
 };
 
 // Window sizes of the View menu, in twips of the outer window.
@@ -34,14 +34,16 @@ struct WindowSize {
 
 inline constexpr int kHistorySlots = 201;   // operandHistory and statData, slots 0 to 200
 
-// Number entry, operators, equals, memory.
+// Number entry, operators, equals, memory, and the operand history both "Next" keys review.
 struct EngineState {
     bool newEntry = false;
     Decimal accumulator;
-    std::string pendingOp;       // "+", "-", "*", "/", "Mod", "x^y", "nsqrt", "ncr", "npr" or empty
+    BinaryOp pendingOp = BinaryOp::None;
     bool operandSincePending = false;  // a value reached the display after the pending op was set
     std::array<Decimal, kHistorySlots> operandHistory{};
     double nextIndex = 0;        // shared cursor of the history, statistics and reviews
+    int reviewMode = 0;          // 1 while a "Next" key steps through a list
+    std::int32_t reviewCount = 0;  // slots the running review shows
     Decimal memoryValue;
     // The full value behind the display: while the display shows `shownText`
     // and no edit came since, reading the display gives `shownValue`, not the
@@ -53,9 +55,9 @@ struct EngineState {
 
 // Number bases and word sizes.
 struct BasesState {
-    int baseMode = 2;            // 1 Hex, 2 Dec, 3 Oct, 4 Bin
+    int base = kDec;             // base of the display's numeral: kHex, kDec, kOct or kBin
     int typedLimit = 50;         // the display's limit for typed characters
-    Ctl decimalAngleUnit = Ctl::optDeg;  // unit to restore on the way back to Dec
+    Ctl decimalAngleUnit = Ctl::Degrees;  // unit to restore on the way back to Dec
 };
 
 // Scientific functions.
@@ -64,24 +66,22 @@ struct ScientificState {
     float rndLast = 0;
 };
 
-// Statistics and the review shared by both "Next" keys.
+// Statistics.
 struct StatsState {
     std::array<Decimal, kHistorySlots> statData{};
     double statCount = 0;
-    int reviewMode = 0;
-    std::int32_t reviewCount = 0;
 };
 
 // User-defined formula.
 struct FormulaState {
     int formulaMode = 0;
     std::string formulaText;
-    std::string formulaWork;
     int formulaCaptured = 0;
     std::array<std::string, 5> values;  // A to E as typed
     Decimal valueF;
     std::string captured;  // the formula as typed, before any value is put in
     std::string answered;  // letters given a value since the capture, in prompt order
+    char promptLetter = 0;  // the letter whose value is asked for ("A =" shown), 0 for none
     bool resultShown = false;  // "OK" reads "New" while a result is on show
 };
 
@@ -113,12 +113,14 @@ struct Form {
     MenuState& menu(Menu m) { return menus[static_cast<int>(m)]; }
     const MenuState& menu(Menu m) const { return menus[static_cast<int>(m)]; }
 
-    std::string& display() { return control(Ctl::Text1).text; }
-    const std::string& display() const { return control(Ctl::Text1).text; }
+    std::string& display() { return control(Ctl::Display).text; }
+    const std::string& display() const { return control(Ctl::Display).text; }
 
     bool isSelected(Ctl c) const { return control(c).selected; }
     // The selected base option: kHex, kDec, kOct or kBin.
     int selectedBase() const;
+    // Outside Dec the angle-unit buttons choose the word size instead.
+    bool unitsChooseWordSizes() const { return bases.base != kDec; }
     // Selects one option of a group and clears the others of that group.
     void selectOption(Ctl c);
 };

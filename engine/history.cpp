@@ -1,10 +1,37 @@
 #include "engine/history.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
+#include "engine/display_value.h"
+#include "engine/entry.h"
 #include "engine/form.h"
+#include "engine/texts.h"
+#include "numeric/errors.h"
 
 namespace velmor {
+namespace {
+
+// Recorded operands come from other keys; one that has no number text (out
+// of the range) shows the overflow text rather than ending the review abruptly.
+// A value shown keeps its full value behind the text.
+// The value shown counts as an entered operand, like a typed one.
+void showSlot(Form& form, Decimal value) {
+    try {
+        writeNumber(form, value);
+        form.engine.operandSincePending = true;
+    } catch (const CalcError&) {
+        form.display() = kOverflowText;
+    }
+}
+
+void finishReview(Form& form) {
+    form.platform.messageBox(kReviewCompletedText, MsgIcon::Information);
+    form.engine.reviewMode = 0;
+}
+
+}  // namespace
 
 void recordOperand(Form& form, Decimal value) {
     EngineState& engine = form.engine;
@@ -14,6 +41,31 @@ void recordOperand(Form& form, Decimal value) {
     if (!(slot >= 0 && slot < kHistorySlots)) return;
     engine.operandHistory[static_cast<size_t>(slot)] = value;
     engine.nextIndex += 1;
+}
+
+void restartHistoryCursor(Form& form) { form.engine.nextIndex = 0; }
+
+void advanceHistoryCursor(Form& form) { form.engine.nextIndex += 1; }
+
+void registerHistoryActions(ActionTable& table) {
+    table.onClick(Ctl::Next, [](Form& form, const Press&) { reviewNext(form, form.engine.operandHistory); });
+}
+
+void reviewNext(Form& form, const std::array<Decimal, kHistorySlots>& list) {
+    EngineState& engine = form.engine;
+    double& cursor = engine.nextIndex;
+    if (engine.reviewMode == 1) {
+        // A cursor past the last slot (operator keys advance it too) ends the review.
+        if (cursor >= engine.reviewCount || cursor >= kHistorySlots) return finishReview(form);
+        showSlot(form, list[static_cast<size_t>(cursor)]);
+        cursor += 1;
+        return;
+    }
+    // Slots past the list are never shown, so a longer count needs no more range.
+    engine.reviewCount = static_cast<std::int32_t>(std::nearbyint(std::min(cursor, double{kHistorySlots})));
+    engine.reviewMode = 1;
+    showSlot(form, list[0]);
+    cursor = 1;
 }
 
 }  // namespace velmor

@@ -4,6 +4,7 @@
 #include "engine/entry.h"
 #include "engine/form.h"
 #include "engine/operators.h"
+#include "engine/texts.h"
 #include "numeric/arithmetic.h"
 #include "numeric/elementary.h"
 #include "numeric/errors.h"
@@ -24,7 +25,7 @@ void storeInMemory(Form& form, Decimal addend) {
     try {
         form.engine.memoryValue = checkedSum(displayedLeading(form), addend);
     } catch (const CalcError&) {
-        form.display() = "Error :overflow";
+        form.display() = kOverflowText;
         form.engine.newEntry = true;
     }
 }
@@ -39,11 +40,11 @@ void pi(Form& form, const Press&) { showNumber(form, strictNumber(numberText(mat
 }  // namespace
 
 void registerMemoryActions(ActionTable& table) {
-    table.onClick(Ctl::Command3, memoryClear);
-    table.onClick(Ctl::Command4, memoryRecall);
-    table.onClick(Ctl::Command5, memoryStore);
-    table.onClick(Ctl::Command6, memoryAdd);
-    table.onClick(Ctl::Command7, pi);
+    table.onClick(Ctl::MemoryClear, memoryClear);
+    table.onClick(Ctl::MemoryRecall, memoryRecall);
+    table.onClick(Ctl::MemoryStore, memoryStore);
+    table.onClick(Ctl::MemoryAdd, memoryAdd);
+    table.onClick(Ctl::Pi, pi);
 }
 
 }  // namespace velmor

@@ -14,34 +14,6 @@
 namespace velmor {
 namespace {
 
-// The pending operation each two-operand key of the array sets.
-const char* binaryOperationOfKey(int opIndex) {
-    switch (opIndex) {
-    case kOpPower: return "x^y";
-    case kOpMul: return "*";
-    case kOpDiv: return "/";
-    case kOpSub: return "-";
-    case kOpAdd: return "+";
-    case kOpMod: return "Mod";
-    default: return "";
-    }
-}
-
-// While a formula is typed the keys write their captions instead of computing.
-void typeCaption(Form& form, const Press& press) {
-    const bool empty = form.display().empty();
-    try {
-        const Decimal operand = displayedLeading(form);
-        recordOperand(form, operand);
-        if (!empty) form.engine.accumulator = operand;
-    } catch (const CalcError&) {
-        // A formula that starts with a number beyond the range has no operand to record.
-    }
-    if (empty) return;
-    form.engine.newEntry = true;
-    form.display() += form.control(press.control).text;
-}
-
 // The keys record the operand they find, but compute nothing on hexadecimal text.
 void refuseHexOperand(Form& form) {
     try {
@@ -52,13 +24,12 @@ void refuseHexOperand(Form& form) {
     refuseInHex(form);
 }
 
-void operatorKey(Form& form, const Press& press) {
-    if (form.formula.formulaMode == 1) return typeCaption(form, press);
+void pressOperator(Form& form, const Press& press) {
     const bool oneOperand = isOneOperandKey(press.index);
     if (form.display().empty()) {
         // Right after "/" or "x^y" the display is empty: a second operator replaces the first.
         recordOperand(form, 0);
-        if (!oneOperand && !hexSelected(form)) replacePendingOperation(form, binaryOperationOfKey(press.index));
+        if (!oneOperand && !hexSelected(form)) replacePendingOperation(form, binaryOpOfKey(press.control).value_or(BinaryOp::None));
         return;
     }
     // In Hex the two-operand keys refuse; the one-operand keys compute as in Oct and Bin.
@@ -71,18 +42,14 @@ void operatorKey(Form& form, const Press& press) {
     }
     recordOperand(form, operand);
     if (isOneOperandKey(press.index)) applyOneOperandKey(form, press.index);
-    else beginBinaryOperation(form, binaryOperationOfKey(press.index));
+    else beginBinaryOperation(form, binaryOpOfKey(press.control).value_or(BinaryOp::None));
 }
-
-void appendToDisplay(Form& form, const char* text) { form.display() += text; }
 
 }  // namespace
 
 void registerOperatorActions(ActionTable& table) {
-    table.onClickArray(cmdop(0), 9, operatorKey);
-    table.onClick(Ctl::cmdeq, equalsKey);
-    table.onClick(Ctl::cmdrB, [](Form& form, const Press&) { appendToDisplay(form, "("); });
-    table.onClick(Ctl::cmdLB, [](Form& form, const Press&) { appendToDisplay(form, ")"); });
+    table.onClickGroup(Group::Operators, pressOperator);
+    table.onClick(Ctl::Equals, equalsKey);
 }
 
 }  // namespace velmor

@@ -1,4 +1,5 @@
 #include "formula/evaluator.h"
+#include "engine/texts.h"
 
 #include "numeric/arithmetic.h"
 #include "numeric/errors.h"
@@ -119,21 +120,21 @@ bool isLoneNumber(const std::vector<Token>& tokens) {
     return true;
 }
 
-Outcome outcomeOf(ErrCode code) {
+EvaluationOutcome outcomeOf(ErrCode code) {
     switch (code) {
-    case ErrCode::DivByZero: return Outcome::DivideByZero;
-    case ErrCode::Overflow: return Outcome::Overflow;
-    default: return Outcome::Invalid;
+    case ErrCode::DivByZero: return EvaluationOutcome::DivideByZero;
+    case ErrCode::Overflow: return EvaluationOutcome::Overflow;
+    default: return EvaluationOutcome::Invalid;
     }
 }
 
 }  // namespace
 
 Evaluation evaluateTokens(const Tokens& bound) {
-    if (!bound.valid) return {Outcome::Invalid};
-    if (isLoneNumber(bound.list)) return {Outcome::Unchanged};
+    if (!bound.valid) return {EvaluationOutcome::Invalid};
+    if (isLoneNumber(bound.list)) return {EvaluationOutcome::Unchanged};
     try {
-        return {Outcome::Value, Parser(bound.list).formula()};
+        return {EvaluationOutcome::Value, Parser(bound.list).formula()};
     } catch (const CalcError& e) {
         return {outcomeOf(e.code)};
     }
@@ -145,13 +146,13 @@ Evaluation evaluateFormula(std::string_view formula, const VariableValues& value
 
 std::string outcomeText(const Evaluation& evaluation) {
     switch (evaluation.outcome) {
-    case Outcome::Value: return numberText(evaluation.value);
-    case Outcome::DivideByZero: return "error :positive infinity";
-    case Outcome::Overflow: return "Error :overflow";
-    case Outcome::Invalid:
-    case Outcome::Unchanged: break;
+    case EvaluationOutcome::Value: return numberText(evaluation.value);
+    case EvaluationOutcome::DivideByZero: return kPositiveInfinityText;
+    case EvaluationOutcome::Overflow: return kOverflowText;
+    case EvaluationOutcome::Invalid:
+    case EvaluationOutcome::Unchanged: break;
     }
-    return "Invalid : input";
+    return kInvalidInputText;
 }
 
 }  // namespace velmor

@@ -11,7 +11,7 @@
 
 namespace velmor {
 
-enum class Outcome {
+enum class EvaluationOutcome {
     Value,         // computed: `value` holds it
     Unchanged,     // a single number (or nothing): no operation to compute
     Invalid,       // malformed: dangling operator, empty operand, unbalanced parentheses
@@ -20,7 +20,7 @@ enum class Outcome {
 };
 
 struct Evaluation {
-    Outcome outcome;
+    EvaluationOutcome outcome;
     Decimal value;
 };
 

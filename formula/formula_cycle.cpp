@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "engine/form.h"
+#include "engine/texts.h"
 #include "formula/evaluator.h"
 #include "formula/tokens.h"
 #include "numeric/errors.h"
@@ -11,18 +12,16 @@
 namespace velmor {
 namespace {
 
-constexpr const char* kResultMark = "Result =";
 constexpr const char* kResultDue = "1";  // prompt box text between an evaluation and "New"
-constexpr const char* kNewCaption = "New";
-constexpr const char* kOkCaption = "OK";
 
-ControlState& promptBox(Form& form) { return form.control(Ctl::txtformu); }
+ControlState& promptBox(Form& form) { return form.control(Ctl::FormulaPrompt); }
 
 // The letter of the open prompt ("A =" ... "F ="), or 0 when none is open.
-char openPrompt(Form& form) {
-    const std::string& text = promptBox(form).text;
-    if (text.size() == 3 && text[0] >= 'A' && text[0] <= 'F' && text.substr(1) == " =") return text[0];
-    return 0;
+char openPrompt(const Form& form) { return form.formula.promptLetter; }
+
+void askFor(Form& form, char letter) {
+    form.formula.promptLetter = letter;
+    promptBox(form).text = std::string(1, letter) + " =";
 }
 
 VariableValues answeredValues(const FormulaState& f) {
@@ -49,8 +48,7 @@ void takeValue(Form& form, char letter) {
     if (letter == 'F') f.valueF = strictNumber(form.display());
     else f.values[static_cast<size_t>(variableSlot(letter))] = form.display();
     f.answered += letter;
-    f.formulaWork = substitutedText(tokenizeFormula(f.captured), answeredValues(f));
-    f.formulaText = f.formulaWork;
+    f.formulaText = substitutedText(tokenizeFormula(f.captured), answeredValues(f));
 }
 
 // The first letter of the formula, in alphabetical order, still without a value.
@@ -77,21 +75,22 @@ bool evaluate(Form& form) {
     FormulaState& f = form.formula;
     promptBox(form).visible = false;
     promptBox(form).text = kResultDue;
+    f.promptLetter = 0;
     f.formulaCaptured = 0;
     form.display() = f.formulaText;
-    form.control(Ctl::Text2).text.clear();
+    form.control(Ctl::WorkValue).text.clear();
     const Evaluation result = evaluateFormula(f.captured, answeredValues(f));
-    if (result.outcome == Outcome::Unchanged) return true;
+    if (result.outcome == EvaluationOutcome::Unchanged) return true;
     form.display() = outcomeText(result);
-    if (result.outcome != Outcome::Value) return false;
-    form.control(Ctl::Text2).text = firstNumberDigits(f.formulaText);
+    if (result.outcome != EvaluationOutcome::Value) return false;
+    form.control(Ctl::WorkValue).text = firstNumberDigits(f.formulaText);
     return true;
 }
 
 void markResult(Form& form) {
-    if (promptBox(form).text != kResultDue || isBlank(form.display())) return;
+    if (isBlank(form.display())) return;
     form.display() = std::string(kResultMark) + " " + form.display();
-    form.control(Ctl::cmdOK).text = kNewCaption;
+    form.control(Ctl::SendFormula).text = kNewCaption;
     form.formula.resultShown = true;
 }
 
@@ -111,12 +110,10 @@ void sendFormula(Form& form) {
         } catch (const CalcError&) {
             return;  // not a number at "F =": the prompt stays open
         }
-    } else {
-        f.formulaWork = f.formulaText;
     }
     if (const char letter = nextLetter(f)) {
         form.display().clear();
-        promptBox(form).text = std::string(1, letter) + " =";
+        askFor(form, letter);
         return;
     }
     if (evaluate(form)) markResult(form);
@@ -130,15 +127,15 @@ void pressOkOrNew(Form& form) {
 void resetFormula(Form& form) {
     FormulaState& f = form.formula;
     promptBox(form).text.clear();
-    form.control(Ctl::Text2).text.clear();
+    f.promptLetter = 0;
+    form.control(Ctl::WorkValue).text.clear();
     form.display().clear();
     f.formulaCaptured = 0;
-    f.formulaWork.clear();
     f.formulaText.clear();
     f.captured.clear();
     f.answered.clear();
     f.resultShown = false;
-    form.control(Ctl::cmdOK).text = kOkCaption;
+    form.control(Ctl::SendFormula).text = kOkCaption;
 }
 
 }  // namespace velmor

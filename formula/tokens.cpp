@@ -3,25 +3,37 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/controls.h"
+
 namespace velmor {
 namespace {
+
+// The keys that type into a formula, and the token each one's formula text is.
+struct KeyToken {
+    Ctl key;
+    TokenKind kind;
+};
+
+constexpr std::array<KeyToken, 11> kKeyTokens = {{
+    {Ctl::Reciprocal, TokenKind::Reciprocal}, {Ctl::Square, TokenKind::Square}, {Ctl::Cube, TokenKind::Cube},
+    {Ctl::Power, TokenKind::Power}, {Ctl::Mod, TokenKind::Mod}, {Ctl::Plus, TokenKind::Plus},
+    {Ctl::Minus, TokenKind::Minus}, {Ctl::Multiply, TokenKind::Times}, {Ctl::Divide, TokenKind::Divide},
+    {Ctl::OpenParen, TokenKind::Open}, {Ctl::CloseParen, TokenKind::Close},
+}};
 
 struct Caption {
     std::string_view text;
     TokenKind kind;
 };
 
-// "1/x" is matched before numbers so that its "1" never joins a number in front of it.
-constexpr std::array<Caption, 11> kCaptions = {{
-    {"1/x", TokenKind::Reciprocal}, {"x^2", TokenKind::Square}, {"x^3", TokenKind::Cube},
-    {"x^y", TokenKind::Power}, {"Mod", TokenKind::Mod}, {"+", TokenKind::Plus},
-    {"-", TokenKind::Minus}, {"*", TokenKind::Times}, {"/", TokenKind::Divide},
-    {"(", TokenKind::Open}, {")", TokenKind::Close},
-}};
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isVariable(char c) { return c >= 'A' && c <= 'F'; }
-bool startsReciprocal(std::string_view s, size_t at) { return s.substr(at, 3) == "1/x"; }
+
+// "1/x" is matched before numbers so that its "1" never joins a number in front of it.
+bool startsReciprocal(std::string_view s, size_t at) {
+    const std::string_view reciprocal = tableRow(Ctl::Reciprocal).formulaText;
+    return s.substr(at, reciprocal.size()) == reciprocal;
+}
 
 // Digits from `at`, stopping where a "1/x" caption begins.
 size_t skipDigits(std::string_view s, size_t at) {
@@ -51,8 +63,10 @@ size_t numberLength(std::string_view s, size_t at) {
 }
 
 std::optional<Caption> captionAt(std::string_view s, size_t at) {
-    for (const Caption& c : kCaptions)
-        if (s.substr(at, c.text.size()) == c.text) return c;
+    for (const KeyToken& k : kKeyTokens) {
+        const std::string_view text = tableRow(k.key).formulaText;
+        if (s.substr(at, text.size()) == text) return Caption{text, k.kind};
+    }
     return std::nullopt;
 }
 

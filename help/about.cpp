@@ -8,9 +8,8 @@ namespace velmor {
 namespace {
 
 constexpr const char* kAppTitle = "Calculator";
-constexpr int kVersionMajor = 2;
-constexpr int kVersionMinor = 5;
-constexpr int kVersionRevision = 0;
+// The project version the build passes in.
+constexpr const char* kVersion = VELMOR_VERSION;
 constexpr const char* kFileDescription = "It is a easy to calculator, With  more Flexible Calculating options.";
 
 // Each byte in hexadecimal without a leading zero, the last byte first.
@@ -47,8 +46,7 @@ std::string sysInfoPath(Platform& platform) {
 AboutTexts aboutTexts() {
     const std::string title = kAppTitle;
     return {"About " + title, title,
-            "Version " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-                std::to_string(kVersionRevision),
+            std::string("Version ") + kVersion,
             kFileDescription};
 }
 

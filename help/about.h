@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/actions.h"
+#include "engine/texts.h"
 
 namespace velmor {
 
@@ -24,7 +25,6 @@ inline constexpr const char* kSysInfoPathKey = "SOFTWARE\\Microsoft\\Shared Tool
 inline constexpr const char* kSysInfoPathValue = "PATH";
 inline constexpr const char* kSysInfoFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 inline constexpr const char* kSysInfoFolderValue = "MSINFO";
-inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
 
 // What the dialog shows once it has loaded.
 struct AboutTexts {

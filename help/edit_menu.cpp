@@ -1,13 +1,12 @@
 #include "help/edit_menu.h"
 
 #include "engine/display_value.h"
+#include "engine/entry.h"
 #include "engine/form.h"
+#include "engine/texts.h"
 
 namespace velmor {
 namespace {
-
-constexpr const char* kClipboardUnavailable =
-    "The clipboard cannot be used at the moment. Please try again.";
 
 void copyDisplay(Form& form) {
     if (!form.platform.setClipboardText(form.display()))
@@ -22,7 +21,7 @@ void pasteIntoDisplay(Form& form) {
     }
     form.display() = *text;
     forgetShownValue(form);  // the pasted text means what it says
-    form.engine.operandSincePending = true;  // a pasted number is an operand like a typed one
+    operandEntered(form);  // a pasted number is an operand like a typed one
 }
 
 void deleteDisplay(Form& form) { form.display().clear(); }

@@ -5,9 +5,9 @@
 namespace velmor {
 
 AngleUnit selectedUnit(const Form& form) {
-    if (form.isSelected(Ctl::optRad)) return AngleUnit::Radians;
-    if (form.isSelected(Ctl::optDeg)) return AngleUnit::Degrees;
-    if (form.isSelected(Ctl::optGrad)) return AngleUnit::Grads;
+    if (form.isSelected(Ctl::Radians)) return AngleUnit::Radians;
+    if (form.isSelected(Ctl::Degrees)) return AngleUnit::Degrees;
+    if (form.isSelected(Ctl::Grads)) return AngleUnit::Grads;
     return AngleUnit::Radians;
 }
 

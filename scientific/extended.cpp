@@ -26,7 +26,7 @@ void extendedKey(Form& form, const Press& press) {
 }  // namespace
 
 void registerExtendedKeys(ActionTable& table) {
-    table.onClickArray(cmdCont(0), math::kExtendedFunctionCount, extendedKey);
+    table.onClickGroup(Group::Functions, extendedKey);
 }
 
 }  // namespace velmor

@@ -26,6 +26,6 @@ void factorialKey(Form& form, const Press&) {
 
 }  // namespace
 
-void registerFactorialKey(ActionTable& table) { table.onClick(Ctl::Command12, factorialKey); }
+void registerFactorialKey(ActionTable& table) { table.onClick(Ctl::Factorial, factorialKey); }
 
 }  // namespace velmor

@@ -6,19 +6,12 @@
 
 #include "engine/actions.h"
 #include "engine/display_value.h"
+#include "engine/texts.h"
 #include "numeric/decimal.h"
 
 namespace velmor {
 
 struct Form;
-
-inline constexpr const char* kDivideByZeroText = "Divide by zero error";
-inline constexpr const char* kInvalidInputText = "Invalid : input";
-inline constexpr const char* kInfinityText = "Infinity";
-inline constexpr const char* kOverflowText = "Error :overflow";
-inline constexpr const char* kFactorialInvalidText = "Invalid: input ";
-inline constexpr const char* kUnsupportedValueText =
-    "This software does not support this value\r\nPlease install the latest software";
 
 // The display read with the leading-number parse (the full value behind a
 // result); nothing when its numeric prefix is beyond the range.

@@ -47,11 +47,11 @@ void squareRoot(Form& form, const Press&) {
 }  // namespace
 
 void registerLogarithmKeys(ActionTable& table) {
-    table.onClick(Ctl::cmdLn, [](Form& f, const Press&) { logarithmKey(f, math::naturalLog); });
-    table.onClick(Ctl::Command11, [](Form& f, const Press&) { logarithmKey(f, math::commonLog); });
-    table.onClick(Ctl::cmdea, [](Form& f, const Press&) { powerKey(f, math::exponential); });
-    table.onClick(Ctl::cmd10x, [](Form& f, const Press&) { powerKey(f, math::powerOfTen); });
-    table.onClick(Ctl::cmdsqrt, squareRoot);
+    table.onClick(Ctl::Ln, [](Form& f, const Press&) { logarithmKey(f, math::naturalLog); });
+    table.onClick(Ctl::Log, [](Form& f, const Press&) { logarithmKey(f, math::commonLog); });
+    table.onClick(Ctl::ExpE, [](Form& f, const Press&) { powerKey(f, math::exponential); });
+    table.onClick(Ctl::TenPower, [](Form& f, const Press&) { powerKey(f, math::powerOfTen); });
+    table.onClick(Ctl::SquareRoot, squareRoot);
 }
 
 }  // namespace velmor

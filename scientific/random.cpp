@@ -37,6 +37,6 @@ void randomKey(Form& form, const Press&) {
 
 }  // namespace
 
-void registerRandomKey(ActionTable& table) { table.onClick(Ctl::cmdRand, randomKey); }
+void registerRandomKey(ActionTable& table) { table.onClick(Ctl::Random, randomKey); }
 
 }  // namespace velmor

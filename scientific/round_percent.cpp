@@ -24,8 +24,8 @@ void percentKey(Form& form, const Press&) {
 }  // namespace
 
 void registerRoundAndPercentKeys(ActionTable& table) {
-    table.onClick(Ctl::cmdRou, roundKey);
-    table.onClick(Ctl::cmdPercent, percentKey);
+    table.onClick(Ctl::Round, roundKey);
+    table.onClick(Ctl::Percent, percentKey);
 }
 
 }  // namespace velmor

@@ -35,9 +35,9 @@ void showTangent(Form& form, Decimal angle, AngleUnit unit) {
 }  // namespace
 
 void registerCircleKeys(ActionTable& table) {
-    table.onClick(Ctl::Command10, [](Form& f, const Press&) { applyToDisplayedAngle(f, showSine); });
-    table.onClick(Ctl::Command9, [](Form& f, const Press&) { applyToDisplayedAngle(f, showCosine); });
-    table.onClick(Ctl::Command8, [](Form& f, const Press&) { applyToDisplayedAngle(f, showTangent); });
+    table.onClick(Ctl::Sin, [](Form& f, const Press&) { applyToDisplayedAngle(f, showSine); });
+    table.onClick(Ctl::Cos, [](Form& f, const Press&) { applyToDisplayedAngle(f, showCosine); });
+    table.onClick(Ctl::Tan, [](Form& f, const Press&) { applyToDisplayedAngle(f, showTangent); });
 }
 
 }  // namespace velmor

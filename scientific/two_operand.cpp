@@ -9,17 +9,15 @@ namespace velmor {
 namespace {
 
 // A display too large to read prepares nothing.
-void prepare(Form& form, const char* operation) {
+void prepare(Form& form, const Press& press) {
     if (!leadingDisplayValue(form)) return;
-    beginBinaryOperation(form, operation);
+    if (const auto operation = binaryOpOfKey(press.control)) beginBinaryOperation(form, *operation);
 }
 
 }  // namespace
 
 void registerTwoOperandKeys(ActionTable& table) {
-    table.onClick(Ctl::cmdnsqrt, [](Form& f, const Press&) { prepare(f, "nsqrt"); });
-    table.onClick(Ctl::cmdncr, [](Form& f, const Press&) { prepare(f, "ncr"); });
-    table.onClick(Ctl::cmdnpr, [](Form& f, const Press&) { prepare(f, "npr"); });
+    for (Ctl key : {Ctl::NthRoot, Ctl::Combinations, Ctl::Permutations}) table.onClick(key, prepare);
 }
 
 }  // namespace velmor

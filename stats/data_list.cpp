@@ -8,7 +8,7 @@
 #include "engine/form.h"
 #include "numeric/errors.h"
 #include "stats/error_box.h"
-#include "stats/review.h"
+#include "engine/history.h"
 
 namespace velmor {
 namespace {
@@ -16,8 +16,8 @@ namespace {
 // The keys that only work while statistics is open, in the order "Stat"
 // enables them and "C" disables them.
 constexpr std::array<Ctl, 10> kStatisticsGroup = {
-    Ctl::cmdSigmax, Ctl::cmdSigmaX2, Ctl::cmdSigmax3, Ctl::cmdStdDev, Ctl::cmdClear,
-    Ctl::cmdData,   Ctl::cmdstdN,    Ctl::cmdXbar,    Ctl::cmdSigmas, Ctl::cmdStdNext,
+    Ctl::StatSum, Ctl::StatSumSquares, Ctl::StatSumCubes, Ctl::StatSampleDeviation, Ctl::StatClear,
+    Ctl::StatAdd,   Ctl::StatCount,    Ctl::StatMean,    Ctl::StatPopulationDeviation, Ctl::StatNext,
 };
 
 void setGroupEnabled(Form& form, bool enabled) {
@@ -36,7 +36,7 @@ std::span<const Decimal> enteredValues(const Form& form) {
 
 void openStatistics(Form& form, const Press&) {
     setGroupEnabled(form, true);
-    form.engine.nextIndex = 0;
+    restartHistoryCursor(form);
 }
 
 void enterValue(Form& form, const Press&) {
@@ -53,9 +53,9 @@ void enterValue(Form& form, const Press&) {
         return;
     }
     form.stats.statData[storedCount(form)] = value;
-    form.engine.newEntry = true;  // the value stays on show; the next digit starts a new one
+    endEntry(form);  // the value stays on show; the next digit starts a new one
     form.stats.statCount += 1;
-    form.engine.nextIndex += 1;
+    advanceHistoryCursor(form);
 }
 
 void reviewValues(Form& form, const Press&) { reviewNext(form, form.stats.statData); }
@@ -68,7 +68,7 @@ void clearStatistics(Form& form, const Press&) {
     std::fill(form.stats.statData.begin(), form.stats.statData.end(), Decimal());
     form.stats.statCount = 0;
     setGroupEnabled(form, false);
-    form.engine.nextIndex = 0;
+    restartHistoryCursor(form);
 }
 
 }  // namespace velmor

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "engine/actions.h"
+#include "engine/texts.h"
 #include "numeric/decimal.h"
 
 namespace velmor {
@@ -13,9 +14,6 @@ struct Form;
 
 // The values entered so far, in entry order.
 std::span<const Decimal> enteredValues(const Form& form);
-
-// The message shown when a value would not fit in the list.
-inline constexpr const char* kListFullMessage = "The list is full: it holds 201 values";
 
 void openStatistics(Form& form, const Press& press);   // "Stat"
 void enterValue(Form& form, const Press& press);       // "Dat"

@@ -6,18 +6,18 @@
 namespace velmor {
 
 void registerStatsActions(ActionTable& table) {
-    table.onClick(Ctl::cmdStat, openStatistics);
-    table.onClick(Ctl::cmdData, enterValue);
-    table.onClick(Ctl::cmdStdNext, reviewValues);
-    table.onClick(Ctl::cmdstdN, showCount);
-    table.onClick(Ctl::cmdClear, clearStatistics);
-    table.onClick(Ctl::cmdSigmax, showSum);
-    table.onClick(Ctl::cmdSigmaX2, showSum);
-    table.onClick(Ctl::cmdSigmax3, showSum);
-    table.onClick(Ctl::cmdXbar, showMean);
-    table.onClick(Ctl::cmdSigmas, showPopulationStdDev);
-    table.onClick(Ctl::cmdStdDev, showSampleStdDev);
-    table.onClickArray(cmdsigx(0), 3, showNaturalSum);
+    table.onClick(Ctl::StatStart, openStatistics);
+    table.onClick(Ctl::StatAdd, enterValue);
+    table.onClick(Ctl::StatNext, reviewValues);
+    table.onClick(Ctl::StatCount, showCount);
+    table.onClick(Ctl::StatClear, clearStatistics);
+    table.onClick(Ctl::StatSum, showSum);
+    table.onClick(Ctl::StatSumSquares, showSum);
+    table.onClick(Ctl::StatSumCubes, showSum);
+    table.onClick(Ctl::StatMean, showMean);
+    table.onClick(Ctl::StatPopulationDeviation, showPopulationStdDev);
+    table.onClick(Ctl::StatSampleDeviation, showSampleStdDev);
+    table.onClickGroup(Group::IntegerSums, showNaturalSum);
 }
 
 }  // namespace velmor

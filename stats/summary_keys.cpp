@@ -3,6 +3,7 @@
 #include "engine/display_value.h"
 #include "engine/entry.h"
 #include "engine/form.h"
+#include "engine/texts.h"
 #include "numeric/errors.h"
 #include "stats/data_list.h"
 #include "stats/error_box.h"
@@ -11,15 +12,12 @@
 namespace velmor {
 namespace {
 
-constexpr const char* kOverflowText = "Error :overflow";
-constexpr const char* kEnterSomeData = "Enter Some Data";
-constexpr const char* kEnterSomeValues = "Please enter some values";
 
 bool listIsEmpty(const Form& form) { return enteredValues(form).empty(); }
 
 int powerOfSumKey(Ctl key) {
-    if (key == Ctl::cmdSigmaX2) return 2;
-    if (key == Ctl::cmdSigmax3) return 3;
+    if (key == Ctl::StatSumSquares) return 2;
+    if (key == Ctl::StatSumCubes) return 3;
     return 1;
 }
 
@@ -57,16 +55,16 @@ void showStatistic(Form& form, const char* emptyMessage, Statistic statistic, Ot
 }  // namespace
 
 void showMean(Form& form, const Press&) {
-    showStatistic(form, kEnterSomeData, meanOf, [&](ErrCode code) { showErrorBox(form, code); });
+    showStatistic(form, kEnterSomeDataText, meanOf, [&](ErrCode code) { showErrorBox(form, code); });
 }
 
 void showPopulationStdDev(Form& form, const Press&) {
-    showStatistic(form, kEnterSomeData, populationStdDev, [&](ErrCode code) { showErrorBox(form, code); });
+    showStatistic(form, kEnterSomeDataText, populationStdDev, [&](ErrCode code) { showErrorBox(form, code); });
 }
 
 void showSampleStdDev(Form& form, const Press&) {
     // A single value has no sample deviation.
-    showStatistic(form, kEnterSomeValues, sampleStdDev, [&](ErrCode) { showResult(form, "Error"); });
+    showStatistic(form, kEnterSomeValuesText, sampleStdDev, [&](ErrCode) { showResult(form, kErrorText); });
 }
 
 void showNaturalSum(Form& form, const Press& press) {

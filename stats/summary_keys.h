@@ -10,6 +10,6 @@ void showSum(Form& form, const Press& press);                // Σx, Σx², Σx�
 void showMean(Form& form, const Press& press);               // x̄
 void showPopulationStdDev(Form& form, const Press& press);   // σ
 void showSampleStdDev(Form& form, const Press& press);       // "S"
-void showNaturalSum(Form& form, const Press& press);         // cmdsigx(0..2)
+void showNaturalSum(Form& form, const Press& press);         // integerSumKey(0..2)
 
 }  // namespace velmor

@@ -6,6 +6,7 @@
 #include "bases/bases_actions.h"
 #include "engine/display_value.h"
 #include "engine/entry.h"
+#include "engine/history.h"
 #include "engine/operators.h"
 #include "formula/formula_actions.h"
 #include "help/about.h"
@@ -22,6 +23,7 @@ ActionTable wireAllActions() {
     ActionTable table;
     registerEntryActions(table);
     registerOperatorActions(table);
+    registerHistoryActions(table);
     registerMemoryActions(table);
     registerBaseActions(table);
     registerScientificActions(table);
@@ -70,7 +72,7 @@ void Calculator::menu(Menu item) {
     if (const MenuAction action = actions_.menu[static_cast<int>(item)]) guarded([&] { action(form_); });
 }
 
-bool Calculator::keyPress(Ctl, int keyAscii) {
+bool Calculator::keyPress(int keyAscii) {
     if (!form_.help.mainEnabled) return true;
     bool mapped = false;
     guarded([&] { mapped = dispatchKey(form_, keyAscii); });
@@ -90,6 +92,15 @@ void Calculator::mouseMove(Ctl control, int buttons) {
 void Calculator::helpKey(Ctl focused) {
     if (!form_.help.mainEnabled) return;
     guarded([&] { routeHelpKey(form_, focused); });
+}
+
+bool Calculator::answersWhatsThis(Ctl control) const {
+    return accepts(control) && form_.help.helpId[toInt(control)] != 0;
+}
+
+void Calculator::whatsThisClick(Ctl control) {
+    if (!answersWhatsThis(control)) return;
+    guarded([&] { routeWhatsThisClick(form_, control); });
 }
 
 void Calculator::displayEdited(const std::string& text) {

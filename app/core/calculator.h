@@ -22,13 +22,17 @@ public:
     // A left click on a control (ignored while it is disabled or hidden).
     void click(Ctl control);
     void menu(Menu item);
-    // A character typed while `focused` has the focus; true when the keyboard
-    // dispatcher mapped it to a key.
-    bool keyPress(Ctl focused, int keyAscii);
+    // A typed character, whichever control has the focus; true when the
+    // keyboard dispatcher mapped it to a key.
+    bool keyPress(int keyAscii);
     void mousePress(Ctl control, int button);
     void mouseMove(Ctl control, int buttons);
     // F1 (typed or queued) while `focused` has the focus.
     void helpKey(Ctl focused);
+    // A click in the desktop's context-help mode; only a control that
+    // answersWhatsThis() is asked.
+    void whatsThisClick(Ctl control);
+    bool answersWhatsThis(Ctl control) const;
     // Puts a text straight into the display, as a paste does (tests and the
     // random walk use it to reach texts the keys cannot type).
     void displayEdited(const std::string& text);

@@ -27,12 +27,12 @@ bool holds(const Form& form, When when) {
     return false;
 }
 
-void digit(Form& form, char c) { runClick(form, cmdNo(c - '0')); }
+void digit(Form& form, char c) { runClick(form, digitKey(c - '0')); }
 
 // The letter keys append only for a real press, so the keyboard writes the
 // letter itself around running the key ("B" runs the key first, then writes).
 void letter(Form& form, char c) {
-    const Ctl key = cmdhex(c - 'A');
+    const Ctl key = hexKey(c - 'A');
     if (c == 'B') {
         runClick(form, key);
         form.display() += c;
@@ -44,12 +44,12 @@ void letter(Form& form, char c) {
 
 void op(Form& form, char c) {
     const int index = c == '+' ? kOpAdd : c == '-' ? kOpSub : c == '*' ? kOpMul : kOpDiv;
-    runClick(form, cmdop(index));
+    runClick(form, operatorKey(index));
 }
 
 // The typed point is the "." key: after an operator or a result it starts "0.",
 // so "2+.5=" gives the same 2.5 as pressing the keys.
-void point(Form& form, char) { runClick(form, Ctl::Command1); }
+void point(Form& form, char) { runClick(form, Ctl::Point); }
 
 constexpr std::array<KeyRow, 11> kRows = {{
     {'0', '1', When::Always, digit},
@@ -61,14 +61,14 @@ constexpr std::array<KeyRow, 11> kRows = {{
     {'*', '*', When::Always, op},
     {'/', '/', When::Always, op},
     {'.', '.', When::Dec, point},  // Hex, Oct and Bin hold whole numbers
-    {'=', '=', When::Always, [](Form& f, char) { runClick(f, Ctl::cmdeq); }},
-    {'\b', '\b', When::Always, [](Form& f, char) { runClick(f, Ctl::Command2); }},
+    {'=', '=', When::Always, [](Form& f, char) { runClick(f, Ctl::Equals); }},
+    {'\b', '\b', When::Always, [](Form& f, char) { runClick(f, Ctl::Backspace); }},
 }};
 
 }  // namespace
 
 bool routesKeys(Ctl control) {
-    return control != Ctl::Text2 && control != Ctl::txtformu && tableRow(control).kind != Kind::Frame;
+    return control != Ctl::WorkValue && control != Ctl::FormulaPrompt && tableRow(control).kind != Kind::Frame;
 }
 
 bool dispatchKey(Form& form, int keyAscii) {

@@ -21,17 +21,12 @@ void memoryKeyPress(Form& form, Ctl key, int button) {
 // "Deg", "Rad" and "Grad" double as "Dword", "Word" and "Byte" outside decimal,
 // so each press first picks the topic of the role the button has right now.
 void pickAngleOptionTopic(Form& form, Ctl option) {
-    constexpr std::array<Ctl, 3> kButtons = {Ctl::optDeg, Ctl::optRad, Ctl::optGrad};
-    constexpr int kWordSizeTopic = 17, kAngleUnitTopic = 20;
-    const bool decimal = form.isSelected(option1(kDec));
-    for (int i = 0; i < 3; ++i)
-        if (kButtons[i] == option) form.help.helpId[toInt(option)] = (decimal ? kAngleUnitTopic : kWordSizeTopic) + i;
+    const ControlRow& row = tableRow(option);
+    form.help.helpId[toInt(option)] = form.isSelected(Ctl::BaseDec) ? row.helpId : row.wordSizeHelpId;
 }
 
-void pickBaseOptionTopic(Form& form, Ctl option) {
-    constexpr int kHexTopic = 13;
-    form.help.helpId[toInt(option)] = kHexTopic + arrayIndex(option);
-}
+// A base option answers with the topic its table row names.
+void pickBaseOptionTopic(Form& form, Ctl option) { form.help.helpId[toInt(option)] = tableRow(option).helpId; }
 
 void angleOptionPress(Form& form, Ctl option, int button) {
     pickAngleOptionTopic(form, option);
@@ -45,19 +40,19 @@ void baseOptionPress(Form& form, Ctl option, int button) {
 
 // A left click on the display sends the focus to the 0 key, so typing goes to the keys.
 void displayPress(Form& form, Ctl display, int button) {
-    if (button == kLeftButton) form.platform.setFocus(cmdNo(0));
+    if (button == kLeftButton) form.platform.setFocus(digitKey(0));
     else whatIsThis(form, display, button);
 }
 
 // The function keys answer a mouse move instead (routeMouseMove); the "." key,
 // the work boxes and the frames have no mouse handler at all.
 PressHandler pressHandlerOf(Ctl control) {
-    if (control == Ctl::Command1 || control == Ctl::Text2 || control == Ctl::txtformu) return nullptr;
-    if (tableRow(control).kind == Kind::Frame || isMember(control, "cmdCont")) return nullptr;
-    if (control == Ctl::Text1) return displayPress;
-    if (control == Ctl::optDeg || control == Ctl::optRad || control == Ctl::optGrad) return angleOptionPress;
-    if (isMember(control, "Option1")) return baseOptionPress;
-    if (control == Ctl::Command3 || control == Ctl::Command4 || control == Ctl::Command5 || control == Ctl::Command6)
+    if (control == Ctl::Point || control == Ctl::WorkValue || control == Ctl::FormulaPrompt) return nullptr;
+    if (tableRow(control).kind == Kind::Frame || inGroup(control, Group::Functions)) return nullptr;
+    if (control == Ctl::Display) return displayPress;
+    if (control == Ctl::Degrees || control == Ctl::Radians || control == Ctl::Grads) return angleOptionPress;
+    if (inGroup(control, Group::BaseOptions)) return baseOptionPress;
+    if (control == Ctl::MemoryClear || control == Ctl::MemoryRecall || control == Ctl::MemoryStore || control == Ctl::MemoryAdd)
         return memoryKeyPress;
     return helpOnRightButton;
 }
@@ -69,7 +64,7 @@ void routeMousePress(Form& form, Ctl control, int button) {
 }
 
 void routeMouseMove(Form& form, Ctl control, int buttons) {
-    if (isMember(control, "cmdCont")) whatIsThis(form, control, buttons);
+    if (inGroup(control, Group::Functions)) whatIsThis(form, control, buttons);
 }
 
 void routeHelpKey(Form& form, Ctl control) {

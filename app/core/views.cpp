@@ -1,5 +1,6 @@
 // The View menu: three outer window sizes with their check marks.
 #include <array>
+#include <utility>
 
 #include "app/core/dispatch.h"
 #include "engine/form.h"
@@ -9,34 +10,36 @@ namespace {
 
 struct ViewRow {
     Menu item;
-    int width, height;  // outer size in twips
+    int width, height;       // outer size in twips
+    bool showsMoreFrames;    // shows the function and the extra-key frames again
 };
 
 constexpr std::array<ViewRow, 3> kViews = {{
-    {Menu::General, 6000, 4845},
-    {Menu::Superscientific, 8415, 6345},
-    {Menu::StandardDeviation, 10110, 6345},
+    {Menu::General, 6000, 4845, false},
+    {Menu::Superscientific, 8415, 6345, true},
+    {Menu::StandardDeviation, 10110, 6345, true},
 }};
 
 template <int Row>
 void chooseView(Form& form) {
+    const ViewRow& chosen = kViews[Row];
     for (const ViewRow& view : kViews) form.menu(view.item).checked = false;
-    form.menu(kViews[Row].item).checked = true;
-    form.windowSize = WindowSize{kViews[Row].width, kViews[Row].height, false};
-    form.control(Ctl::Frame2).visible = true;
-    form.control(Ctl::Frame4).visible = true;
+    form.menu(chosen.item).checked = true;
+    form.windowSize = WindowSize{chosen.width, chosen.height, false};
+    if (!chosen.showsMoreFrames) return;
+    form.control(Ctl::FunctionFrame).visible = true;
+    form.control(Ctl::MoreFrame).visible = true;
+}
+
+template <int... Rows>
+void registerViews(ActionTable& table, std::integer_sequence<int, Rows...>) {
+    (table.onMenu(kViews[Rows].item, chooseView<Rows>), ...);
 }
 
 }  // namespace
 
 void registerViewMenu(ActionTable& table) {
-    table.onMenu(Menu::General, [](Form& form) {
-        for (const ViewRow& view : kViews) form.menu(view.item).checked = false;
-        form.menu(Menu::General).checked = true;
-        form.windowSize = WindowSize{kViews[0].width, kViews[0].height, false};
-    });
-    table.onMenu(Menu::Superscientific, chooseView<1>);
-    table.onMenu(Menu::StandardDeviation, chooseView<2>);
+    registerViews(table, std::make_integer_sequence<int, kViews.size()>{});
 }
 
 }  // namespace velmor

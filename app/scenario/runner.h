@@ -56,6 +56,24 @@ private:
     std::optional<std::string> value(const Line& line, size_t index);
     static bool yes(const std::string& word);
 
+    // The commands, one per scenario word (runner_commands.cpp).
+    void clickEach(const Line& l);
+    void rightClick(const Line& l);
+    void middleClick(const Line& l);
+    void setSelection(const Line& l);
+    void doubleClick(const Line& l);
+    void moveOver(const Line& l);
+    void typeLine(const Line& l);
+    void keyLine(const Line& l);
+    void focusLine(const Line& l);
+    void menuLine(const Line& l);
+    void clipboardLine(const Line& l);
+    void registryLine(const Line& l);
+    void fileLine(const Line& l);
+    void closeLine(const Line& l);
+    void restartLine(const Line& l);
+    void saveLine(const Line& l);
+
     void click(QWidget* w, Qt::MouseButton button, bool twice = false);
     void typeText(const std::string& text);
     void pressKey(const std::string& name, const Line& line);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/ui/qt_platform.h"
+#include "tests/support/fake_registry.h"
 
 namespace velmor::scenario {
 
@@ -21,12 +22,9 @@ struct HelpEvent {
     int topic;
 };
 
-struct FakeRegistryValue {
-    std::uint32_t type = 1;
-    std::vector<std::uint8_t> bytes;
-};
+using testing::FakeRegistryValue;
 
-class ScenarioPlatform : public QtPlatform {
+class ScenarioPlatform : public QtPlatform, public testing::FakeRegistry {
 public:
     void showMessageBox(const std::string& text, MsgIcon icon) override;
     bool setClipboardText(const std::string& text) override;
@@ -34,10 +32,13 @@ public:
     void popupWhatsThisMenu() override { ++popupMenus; }
     void showPopupTopic(int topic, Ctl) override { help.push_back({false, topic}); }
     void openHelpViewer(const std::string& path, int topic) override;
-    std::optional<std::uintptr_t> regOpenKey(std::uint32_t root, const std::string& path,
-                                             std::uint32_t access) override;
-    RegValue regQueryValue(std::uintptr_t key, const std::string& name, std::uint32_t bufferSize) override;
-    void regCloseKey(std::uintptr_t) override {}
+    std::optional<std::uintptr_t> regOpenKey(std::uint32_t, const std::string& path, std::uint32_t) override {
+        return openKey(path);
+    }
+    RegValue regQueryValue(std::uintptr_t key, const std::string& name, std::uint32_t bufferSize) override {
+        return queryValue(key, name, bufferSize);
+    }
+    void regCloseKey(std::uintptr_t) override { closeKey(); }
     bool fileExists(const std::string& path) override { return files.count(path) != 0; }
     bool startProgram(const std::string& path) override;
 
@@ -48,8 +49,6 @@ public:
     int popupMenus = 0;
 
     std::optional<std::string> clipboard = std::string();  // nothing: the clipboard cannot be opened
-    std::map<std::string, std::map<std::string, FakeRegistryValue>> registry;
-    std::vector<std::string> openKeys;
     std::set<std::string> files;
     std::vector<std::string> started;
 };

@@ -20,7 +20,7 @@ constexpr int kClientHeight = 3555;
 enum class Piece { Icon, Label, Button, Line };
 
 // The dialog's design, in twips. Lines give their start and their length.
-struct PieceSpec {
+struct PieceRow {
     const char* name;
     Piece kind;
     int left, top, width, height;
@@ -28,7 +28,7 @@ struct PieceSpec {
     QColor colour = {};
 };
 
-const PieceSpec kPieces[] = {
+const PieceRow kPieces[] = {
     {"cmdOK", Piece::Button, 4245, 2625, 1260, 345, "OK"},
     {"picIcon", Piece::Icon, 240, 240, 540, 540, ""},
     {"cmdSysInfo", Piece::Button, 4260, 3075, 1245, 345, "&System Info..."},
@@ -41,7 +41,7 @@ const PieceSpec kPieces[] = {
     {"Line1_0", Piece::Line, 105, 2460, 5654 - 105, 2 * kTwipsPerPixel, "", QColor(255, 255, 255)},
 };
 
-QRect pixels(const PieceSpec& s) {
+QRect pixels(const PieceRow& s) {
     return {s.left / kTwipsPerPixel, s.top / kTwipsPerPixel, s.width / kTwipsPerPixel,
             s.height / kTwipsPerPixel};
 }
@@ -61,7 +61,7 @@ QWidget* createIcon(QWidget* parent) {
     return box;
 }
 
-QWidget* createLabel(const PieceSpec& s, QWidget* parent) {
+QWidget* createLabel(const PieceRow& s, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(s.text), parent);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -71,7 +71,7 @@ QWidget* createLabel(const PieceSpec& s, QWidget* parent) {
 }
 
 // The captions keep a margin on each side, as the window's own buttons do.
-QWidget* createButton(const PieceSpec& s, QWidget* parent) {
+QWidget* createButton(const PieceRow& s, QWidget* parent) {
     constexpr int kCaptionMargin = 6;
     auto* button = new QPushButton(parent);
     button->setGeometry(pixels(s));
@@ -79,7 +79,7 @@ QWidget* createButton(const PieceSpec& s, QWidget* parent) {
     return button;
 }
 
-QWidget* createLine(const PieceSpec& s, QWidget* parent) {
+QWidget* createLine(const PieceRow& s, QWidget* parent) {
     auto* line = new QWidget(parent);
     line->setAutoFillBackground(true);
     QPalette palette = line->palette();
@@ -88,7 +88,7 @@ QWidget* createLine(const PieceSpec& s, QWidget* parent) {
     return line;
 }
 
-QWidget* createPiece(const PieceSpec& s, QWidget* parent) {
+QWidget* createPiece(const PieceRow& s, QWidget* parent) {
     switch (s.kind) {
     case Piece::Icon: return createIcon(parent);
     case Piece::Button: return createButton(s, parent);
@@ -123,7 +123,7 @@ AboutDialog::AboutDialog(MainWindow& window)
 
 void AboutDialog::buildControls() {
     QWidget* previous = nullptr;
-    for (const PieceSpec& s : kPieces) {
+    for (const PieceRow& s : kPieces) {
         QWidget* w = createPiece(s, this);
         w->setObjectName(QString::fromUtf8(s.name));
         w->setGeometry(pixels(s));

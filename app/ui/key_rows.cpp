@@ -31,7 +31,7 @@ QList<int> labelRooms(const QList<QAbstractButton*>& options) {
 
 }  // namespace
 
-void KeyRows::add(const ControlSpec& spec, QAbstractButton* key) {
+void KeyRows::add(const ControlRow& spec, QAbstractButton* key) {
     for (size_t i = 0; i < rows_.size(); ++i) {
         Row& row = rows_[i];
         if (row.kind == spec.kind && row.parent == spec.parent && row.top == spec.top && row.font == spec.font) {

@@ -26,7 +26,7 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
-QRect twipsRect(const ControlSpec& s) {
+QRect twipsRect(const ControlRow& s) {
     return {s.left / kTwipsPerPixel, s.top / kTwipsPerPixel, s.width / kTwipsPerPixel,
             s.height / kTwipsPerPixel};
 }
@@ -72,7 +72,7 @@ QLineEdit* createTextBox(Ctl id, QWidget* parent) {
     edit->setContextMenuPolicy(Qt::PreventContextMenu);
     // The display shows a pasted text of any length.
     edit->setMaxLength(std::numeric_limits<int>::max());
-    if (id != Ctl::Text1) edit->setFocusPolicy(Qt::NoFocus);
+    if (id != Ctl::Display) edit->setFocusPolicy(Qt::NoFocus);
     return edit;
 }
 
@@ -92,7 +92,7 @@ QList<QKeySequence> shortcutsFor(std::string_view designed) {
     return keys;
 }
 
-bool isWorkTextBox(Ctl control) { return tableRow(control).kind == Kind::TextBox && control != Ctl::Text1; }
+bool isWorkTextBox(Ctl control) { return tableRow(control).kind == Kind::TextBox && control != Ctl::Display; }
 
 }  // namespace
 
@@ -106,7 +106,7 @@ MainWindow::MainWindow(Calculator& calculator, QWidget* parent) : QMainWindow(pa
     refresh();
 }
 
-QWidget* MainWindow::createControl(const ControlSpec& s, QWidget* parent) {
+QWidget* MainWindow::createControl(const ControlRow& s, QWidget* parent) {
     QWidget* w = nullptr;
     switch (s.kind) {
         case Kind::Frame: w = new QGroupBox(parent); break;
@@ -135,13 +135,13 @@ void MainWindow::buildControls() {
     optionStyle_->setParent(this);
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         QWidget* parent = s.parent == Ctl::Count ? central : widgets_[toInt(s.parent)];
         QWidget* w = createControl(s, parent);
         widgets_[toInt(s.id)] = w;
         if (s.kind == Kind::Frame) continue;
         w->installEventFilter(this);
-        if (isMember(s.id, "cmdCont")) w->setMouseTracking(true);
+        if (inGroup(s.id, Group::Functions)) w->setMouseTracking(true);
         if (s.kind == Kind::Option) w->setStyle(optionStyle_);
         if (auto* key = qobject_cast<QAbstractButton*>(w)) keyRows_.add(s, key);
         if (auto* radio = qobject_cast<QRadioButton*>(w)) {
@@ -151,7 +151,7 @@ void MainWindow::buildControls() {
             connect(button, &QAbstractButton::clicked, this, [this, id] { forwardClick(id); });
         }
     }
-    widgetFor(Ctl::txtformu)->raise();
+    widgetFor(Ctl::FormulaPrompt)->raise();
     keyRows_.fitAll();
 }
 
@@ -194,7 +194,7 @@ void MainWindow::optionClicked(Ctl option) {
 
 void MainWindow::buildMenus() {
     std::array<QMenu*, kMenuCount> menus{};
-    for (const MenuSpec& s : menuTable()) {
+    for (const MenuRow& s : menuTable()) {
         const QString tableCaption = QString::fromUtf8(s.caption.data(), s.caption.size());
         const bool onMenuBar = s.parent == Menu::Count && s.visibleAtStart;
         const QString caption = onMenuBar ? withAccessKey(tableCaption) : tableCaption;
@@ -202,7 +202,7 @@ void MainWindow::buildMenus() {
         QMenu* parentMenu = s.parent == Menu::Count ? nullptr : menus[static_cast<int>(s.parent)];
         // Top-level menus and items that hold a submenu are QMenus; the rest are actions.
         const bool hasChildren = [&] {
-            for (const MenuSpec& c : menuTable())
+            for (const MenuRow& c : menuTable())
                 if (c.parent == s.id) return true;
             return false;
         }();
@@ -268,14 +268,14 @@ void MainWindow::applySize() {
 
 void MainWindow::refresh() {
     const Form& form = calc_.form();
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         QWidget* w = widgets_[toInt(s.id)];
         const ControlState& state = form.control(s.id);
         // Compare with the control's own flag: isEnabled() also reflects a disabled window.
         if (w->testAttribute(Qt::WA_ForceDisabled) == state.enabled) w->setEnabled(state.enabled);
         if (w->isHidden() == state.visible) w->setVisible(state.visible);
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            const QString text = s.id == Ctl::Text1 ? displayWidgetText(state.text) : QString::fromStdString(state.text);
+            const QString text = s.id == Ctl::Display ? displayWidgetText(state.text) : QString::fromStdString(state.text);
             if (edit->text() != text) edit->setText(text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             const QString text = QString::fromStdString(state.text);
@@ -290,17 +290,17 @@ void MainWindow::refresh() {
             }
         }
     }
-    for (const MenuSpec& s : menuTable()) {
+    for (const MenuRow& s : menuTable()) {
         QAction* action = actionFor(s.id);
         if (action->isCheckable() && action->isChecked() != form.menu(s.id).checked)
             action->setChecked(form.menu(s.id).checked);
     }
     // Renamed only when their role changes, so a help topic being read out as a
     // button's description is not replaced by the next refresh.
-    const bool wordSizes = form.bases.baseMode != 2;
+    const bool wordSizes = form.unitsChooseWordSizes();
     if (wordSizes != unitsAreWordSizes_) {
         unitsAreWordSizes_ = wordSizes;
-        for (Ctl unit : {Ctl::optDeg, Ctl::optRad, Ctl::optGrad}) applyAccessibleText(widgetFor(unit), unit, wordSizes);
+        for (Ctl unit : {Ctl::Degrees, Ctl::Radians, Ctl::Grads}) applyAccessibleText(widgetFor(unit), unit, wordSizes);
     }
     if (isEnabled() != form.help.mainEnabled) setEnabled(form.help.mainEnabled);
     keepDisplayClearOfPrompt();
@@ -311,8 +311,8 @@ void MainWindow::refresh() {
 // shown, the display's text starts to the right of it, so the value being typed
 // at the prompt is seen whole.
 void MainWindow::keepDisplayClearOfPrompt() {
-    auto* display = static_cast<QLineEdit*>(widgetFor(Ctl::Text1));
-    const QWidget* prompt = widgetFor(Ctl::txtformu);
+    auto* display = static_cast<QLineEdit*>(widgetFor(Ctl::Display));
+    const QWidget* prompt = widgetFor(Ctl::FormulaPrompt);
     const int left = prompt->isHidden() ? 0 : prompt->geometry().right() + 1 - display->x();
     if (display->textMargins().left() != left) display->setTextMargins(left, 0, 0, 0);
 }
@@ -335,12 +335,12 @@ bool MainWindow::filterKey(Ctl control, QEvent* event) {
     }
     const int code = keyAscii(key);
     if (code == 0 || !routesKeys(control)) return false;
-    calc_.keyPress(control, code);
+    calc_.keyPress(code);
     refresh();
     // A key button still sees its character (Space presses it); the display
     // takes none, though Tab, Enter and Escape keep their usual roles.
     const bool typed = code == 8 || (code >= 32 && code != 127);
-    return control == Ctl::Text1 && typed;
+    return control == Ctl::Display && typed;
 }
 
 bool MainWindow::filterMouse(Ctl control, QEvent* event) {
@@ -360,22 +360,22 @@ bool MainWindow::filterMouse(Ctl control, QEvent* event) {
     // Only on the display is the second press of a double-click a press of its
     // own: it must neither select the text nor keep the focus there.
     const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
-    if (doubleClick && control != Ctl::Text1) return false;
+    if (doubleClick && control != Ctl::Display) return false;
     const int button = buttonCode(mouse->button());
     calc_.mousePress(control, button);
     refresh();
     // A left press on the display hands the focus to the 0 key instead of keeping it.
-    return control == Ctl::Text1 && (button == kLeftButton || doubleClick);
+    return control == Ctl::Display && (button == kLeftButton || doubleClick);
 }
 
 // A click in the platform's context-help mode asks the control for its topic;
 // only an enabled control with a help number answers.
 bool MainWindow::filterWhatsThis(Ctl control, QEvent* event) {
-    const bool helps = calc_.accepts(control) && calc_.form().help.helpId[toInt(control)] != 0;
+    const bool helps = calc_.answersWhatsThis(control);
     event->setAccepted(helps);
     if (event->type() == QEvent::WhatsThis && helps) {
         QWhatsThis::leaveWhatsThisMode();
-        routeWhatsThisClick(calc_.form(), control);
+        calc_.whatsThisClick(control);
         refresh();
     }
     return true;

@@ -41,7 +41,7 @@ private:
     void buildControls();
     void buildMenus();
     void addMenuBarKey();
-    QWidget* createControl(const ControlSpec& row, QWidget* parent);
+    QWidget* createControl(const ControlRow& row, QWidget* parent);
     void applySize();
     void keepDisplayClearOfPrompt();
     bool filterKey(Ctl control, QEvent* event);

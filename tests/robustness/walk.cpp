@@ -36,8 +36,8 @@ bool contains(const std::string& text, const char* part) { return text.find(part
 
 // Keys that append to whatever the display holds; they write no result.
 bool isEntryKey(Ctl c) {
-    return isMember(c, "cmdNo") || isMember(c, "cmdhex") || c == Ctl::Command1 || c == Ctl::Command2 ||
-           c == Ctl::cmdrB || c == Ctl::cmdLB;
+    return inGroup(c, Group::Digits) || inGroup(c, Group::HexLetters) || c == Ctl::Point || c == Ctl::Backspace ||
+           c == Ctl::OpenParen || c == Ctl::CloseParen;
 }
 
 bool isResultText(const std::string& text) {
@@ -116,7 +116,7 @@ std::optional<std::string> Session::step(const Action& a) {
     const Ctl target = static_cast<Ctl>(a.target);
     switch (a.kind) {
         case Kind::Click: calc_.click(target); break;
-        case Kind::Type: calc_.keyPress(focus_, a.code); break;
+        case Kind::Type: calc_.keyPress(a.code); break;
         case Kind::RightPress: calc_.mousePress(target, kRightButton); break;
         case Kind::RightMove: calc_.mouseMove(target, kRightButton); break;
         case Kind::HelpKey: calc_.helpKey(target); break;
@@ -156,20 +156,20 @@ std::optional<std::string> Session::checkInvariants() const {
     for (int i = static_cast<int>(f.stats.statCount); i < kHistorySlots; ++i)
         if (!f.stats.statData[static_cast<size_t>(i)].isZero()) return "statistics list written beyond its count";
     int bases = 0, units = 0;
-    for (int i = 0; i < 4; ++i) bases += f.isSelected(option1(i));
-    for (Ctl u : {Ctl::optDeg, Ctl::optRad, Ctl::optGrad}) units += f.isSelected(u);
+    for (int i = 0; i < 4; ++i) bases += f.isSelected(baseOption(i));
+    for (Ctl u : {Ctl::Degrees, Ctl::Radians, Ctl::Grads}) units += f.isSelected(u);
     if (bases != 1 || units != 1) return "not exactly one base and one unit selected";
     const int base = f.selectedBase();
     for (int i = 2; i <= 9; ++i) {
         const bool allowed = base == kHex || base == kDec || (base == kOct && i < 8);
-        if (!allowed && f.control(cmdNo(i)).enabled) return "digit " + std::to_string(i) + " enabled in this base";
+        if (!allowed && f.control(digitKey(i)).enabled) return "digit " + std::to_string(i) + " enabled in this base";
     }
     if (base != kHex && base != kDec)
         for (int i = 0; i < 6; ++i)
-            if (f.control(cmdhex(i)).enabled) return "letter key enabled outside Hex";
-    const bool open = f.control(Ctl::cmdData).enabled;
-    for (Ctl c : {Ctl::cmdStdNext, Ctl::cmdstdN, Ctl::cmdSigmax, Ctl::cmdSigmaX2, Ctl::cmdSigmax3,
-                  Ctl::cmdXbar, Ctl::cmdSigmas, Ctl::cmdStdDev, Ctl::cmdClear})
+            if (f.control(hexKey(i)).enabled) return "letter key enabled outside Hex";
+    const bool open = f.control(Ctl::StatAdd).enabled;
+    for (Ctl c : {Ctl::StatNext, Ctl::StatCount, Ctl::StatSum, Ctl::StatSumSquares, Ctl::StatSumCubes,
+                  Ctl::StatMean, Ctl::StatPopulationDeviation, Ctl::StatSampleDeviation, Ctl::StatClear})
         if (f.control(c).enabled != open) return "statistics keys enabled apart";
     return std::nullopt;
 }
@@ -183,7 +183,7 @@ std::optional<std::string> Session::checkWrittenNumeral(const std::string& befor
     if (base == kDec || f.display().size() >= 200 || f.display() == before || isResultText(f.display()))
         return std::nullopt;
     const int radix = base == kHex ? 16 : base == kOct ? 8 : 2;
-    const int bits = f.isSelected(Ctl::optRad) ? 16 : f.isSelected(Ctl::optGrad) ? 8 : 32;
+    const int bits = f.isSelected(Ctl::Radians) ? 16 : f.isSelected(Ctl::Grads) ? 8 : 32;
     if (isWordNumeral(f.display(), radix, bits)) return std::nullopt;
     return qualifiedName(key) + " wrote \"" + f.display().substr(0, 40) + "\", no numeral of the word";
 }

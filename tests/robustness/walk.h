@@ -43,7 +43,7 @@ private:
 
     testing::FakePlatform platform_;
     Calculator calc_{platform_};
-    Ctl focus_ = Ctl::cmdNo_0;
+    Ctl focus_ = Ctl::Digit0;
 };
 
 // Replays a sequence from a fresh calculator; the first broken invariant.

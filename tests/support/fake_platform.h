@@ -7,10 +7,11 @@
 #include <vector>
 
 #include "engine/platform.h"
+#include "support/fake_registry.h"
 
 namespace velmor::testing {
 
-class FakePlatform : public Platform {
+class FakePlatform : public Platform, public FakeRegistry {
 public:
     struct Box {
         std::string text;
@@ -34,23 +35,12 @@ public:
     void showAboutDialog() override { ++aboutShown; }
     void closeAboutDialog() override { ++aboutClosed; }
     std::optional<std::uintptr_t> regOpenKey(std::uint32_t, const std::string& path, std::uint32_t) override {
-        if (registry.count(path) == 0) return std::nullopt;
-        openedKeys.push_back(path);
-        return openedKeys.size();
+        return openKey(path);
     }
     RegValue regQueryValue(std::uintptr_t key, const std::string& name, std::uint32_t bufferSize) override {
-        RegValue v;
-        v.data.assign(bufferSize, 0);
-        const auto& values = registry[openedKeys.at(key - 1)];
-        const auto found = values.find(name);
-        if (found == values.end()) { v.status = 2; return v; }
-        v.type = found->second.first;
-        v.length = static_cast<std::uint32_t>(found->second.second.size());
-        if (v.length > bufferSize) { v.status = 234; return v; }
-        std::copy(found->second.second.begin(), found->second.second.end(), v.data.begin());
-        return v;
+        return queryValue(key, name, bufferSize);
     }
-    void regCloseKey(std::uintptr_t) override { ++closedKeys; }
+    void regCloseKey(std::uintptr_t) override { closeKey(); }
     bool fileExists(const std::string& path) override { return files.count(path) != 0; }
     bool startProgram(const std::string& path) override {
         if (!startSucceeds) return false;
@@ -68,9 +58,6 @@ public:
     std::vector<std::pair<std::string, int>> viewer;
     int aboutShown = 0;
     int aboutClosed = 0;
-    std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::vector<std::uint8_t>>>> registry;
-    std::vector<std::string> openedKeys;
-    int closedKeys = 0;
     std::set<std::string> files;
     std::vector<std::string> started;
     bool startSucceeds = true;  // false: every program start fails

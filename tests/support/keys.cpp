@@ -10,11 +10,11 @@ namespace {
 
 const std::map<std::string, Ctl>& captionKeys() {
     static const std::map<std::string, Ctl> keys = {
-        {".", Ctl::Command1}, {"+", cmdop(kOpAdd)}, {"-", cmdop(kOpSub)}, {"*", cmdop(kOpMul)},
-        {"/", cmdop(kOpDiv)}, {"x^y", cmdop(kOpPower)}, {"x^2", cmdop(kOpSquare)},
-        {"x^3", cmdop(kOpCube)}, {"1/x", cmdop(kOpRecip)}, {"Mod", cmdop(kOpMod)},
-        {"=", Ctl::cmdeq}, {"CE", Ctl::CMCE}, {"+/-", Ctl::cmdSgn}, {"Backspace", Ctl::Command2},
-        {"(", Ctl::cmdrB}, {")", Ctl::cmdLB},
+        {".", Ctl::Point}, {"+", operatorKey(kOpAdd)}, {"-", operatorKey(kOpSub)}, {"*", operatorKey(kOpMul)},
+        {"/", operatorKey(kOpDiv)}, {"x^y", operatorKey(kOpPower)}, {"x^2", operatorKey(kOpSquare)},
+        {"x^3", operatorKey(kOpCube)}, {"1/x", operatorKey(kOpRecip)}, {"Mod", operatorKey(kOpMod)},
+        {"=", Ctl::Equals}, {"CE", Ctl::ClearEntry}, {"+/-", Ctl::ChangeSign}, {"Backspace", Ctl::Backspace},
+        {"(", Ctl::OpenParen}, {")", Ctl::CloseParen},
     };
     return keys;
 }
@@ -24,7 +24,7 @@ const std::map<std::string, Ctl>& captionKeys() {
 void Harness::press(const std::vector<std::string>& keys) {
     for (const std::string& key : keys) {
         if (key.size() == 1 && key[0] >= '0' && key[0] <= '9') {
-            calc.click(cmdNo(key[0] - '0'));
+            calc.click(digitKey(key[0] - '0'));
             continue;
         }
         const auto found = captionKeys().find(key);

@@ -139,7 +139,7 @@ QPoint randomPoint(Rng& rng, const QWidget* w) {
 
 Action clickControl(Session& s, Rng& rng, Qt::MouseButton button) {
     const auto& table = controlTable();
-    const ControlSpec& spec = table[static_cast<std::size_t>(below(rng, static_cast<int>(table.size())))];
+    const ControlRow& spec = table[static_cast<std::size_t>(below(rng, static_cast<int>(table.size())))];
     QWidget* w = s.window.widgetFor(spec.id);
     const QPoint at = randomPoint(rng, w);
     const char* buttonName = button == Qt::LeftButton ? "click" : button == Qt::RightButton ? "rightclick" : "middleclick";
@@ -158,8 +158,8 @@ Action clickInWindow(Rng& rng, QWidget* window, Qt::MouseButton button) {
 
 // A move over function keys with the right button held, as "What is this?" on them wants.
 Action rightDrag(Session& s, Rng& rng) {
-    QWidget* from = s.window.widgetFor(cmdCont(below(rng, 21)));
-    QWidget* over = s.window.widgetFor(cmdCont(below(rng, 21)));
+    QWidget* from = s.window.widgetFor(functionKey(below(rng, 21)));
+    QWidget* over = s.window.widgetFor(functionKey(below(rng, 21)));
     return {"right-drag " + nameOf(from) + " to " + nameOf(over), [from, over] {
                 QWindow* handle = from->window()->windowHandle();
                 if (!from->isVisible() || !handle) return;
@@ -200,7 +200,7 @@ Action typeKey(Session& s, Rng& rng) {
 
 Action triggerMenu(Session& s, Rng& rng) {
     std::vector<Menu> items;
-    for (const MenuSpec& m : menuTable()) {
+    for (const MenuRow& m : menuTable()) {
         QAction* action = s.window.actionFor(m.id);
         if (action && action->isVisible() && !action->menu() && !m.separator) items.push_back(m.id);
     }

@@ -112,7 +112,7 @@ std::optional<std::string> Driver::checkState() const {
     const Form& form = calc.form();
     if (calc.escapedFailures() != 0) return "a failure escaped a key action";
     if (!isUtf8(form.display())) return "the display text is not valid UTF-8";
-    auto* display = static_cast<QLineEdit*>(session_->window.widgetFor(Ctl::Text1));
+    auto* display = static_cast<QLineEdit*>(session_->window.widgetFor(Ctl::Display));
     if (const QString shown = displayWidgetText(form.display()); display->text() != shown)
         return "the display widget shows " + std::to_string(display->text().size()) +
                " characters that are not the calculator's " + std::to_string(shown.size()) + " (" +
@@ -122,9 +122,9 @@ std::optional<std::string> Driver::checkState() const {
         for (Ctl c : group) checked += static_cast<QRadioButton*>(session_->window.widgetFor(c))->isChecked() ? 1 : 0;
         return checked;
     };
-    const int bases = countChecked({option1(0), option1(1), option1(2), option1(3)});
+    const int bases = countChecked({baseOption(0), baseOption(1), baseOption(2), baseOption(3)});
     if (bases != 1) return std::to_string(bases) + " number bases are selected";
-    const int units = countChecked({Ctl::optDeg, Ctl::optRad, Ctl::optGrad});
+    const int units = countChecked({Ctl::Degrees, Ctl::Radians, Ctl::Grads});
     if (units != 1) return std::to_string(units) + " angle units are selected";
     bool aboutShown = false;
     for (QWidget* w : QApplication::topLevelWidgets())

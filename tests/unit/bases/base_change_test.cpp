@@ -10,8 +10,8 @@ namespace {
 using testing::Harness;
 
 std::string unitCaptions(Form& form) {
-    return form.control(Ctl::optDeg).text + "/" + form.control(Ctl::optRad).text + "/" +
-           form.control(Ctl::optGrad).text;
+    return form.control(Ctl::Degrees).text + "/" + form.control(Ctl::Radians).text + "/" +
+           form.control(Ctl::Grads).text;
 }
 
 TEST(BaseChange, FailedChangePutsTheOldBaseBackWithItsWordSize) {
@@ -24,14 +24,14 @@ TEST(BaseChange, FailedChangePutsTheOldBaseBackWithItsWordSize) {
     EXPECT_EQ(h.platform.boxes[0].text, "13Type mismatch");
     EXPECT_EQ(h.platform.boxes[0].icon, MsgIcon::None);
     Form& form = h.form();
-    EXPECT_TRUE(form.isSelected(option1(kHex)));
-    EXPECT_FALSE(form.isSelected(option1(kOct)));
-    EXPECT_EQ(form.bases.baseMode, 1);
+    EXPECT_TRUE(form.isSelected(baseOption(kHex)));
+    EXPECT_FALSE(form.isSelected(baseOption(kOct)));
+    EXPECT_EQ(form.bases.base, kHex);
     EXPECT_EQ(form.bases.typedLimit, 4);
-    EXPECT_TRUE(form.isSelected(Ctl::optRad));
+    EXPECT_TRUE(form.isSelected(Ctl::Radians));
     EXPECT_EQ(unitCaptions(form), "Dword/Word/Byte");
-    EXPECT_TRUE(form.control(cmdhex(0)).enabled);
-    EXPECT_TRUE(form.control(cmdNo(9)).enabled);
+    EXPECT_TRUE(form.control(hexKey(0)).enabled);
+    EXPECT_TRUE(form.control(digitKey(9)).enabled);
     EXPECT_EQ(h.display(), "12G4");
 }
 
@@ -41,25 +41,25 @@ TEST(BaseChange, OverflowLeavingDecimalKeepsTheAngleUnit) {
     ASSERT_EQ(h.platform.boxes.size(), 1u);
     EXPECT_EQ(h.platform.boxes[0].text, "6Overflow");
     Form& form = h.form();
-    EXPECT_TRUE(form.isSelected(option1(kDec)));
-    EXPECT_EQ(form.bases.baseMode, 2);
+    EXPECT_TRUE(form.isSelected(baseOption(kDec)));
+    EXPECT_EQ(form.bases.base, kDec);
     EXPECT_EQ(form.bases.typedLimit, 50);
-    EXPECT_TRUE(form.isSelected(Ctl::optGrad));
+    EXPECT_TRUE(form.isSelected(Ctl::Grads));
     EXPECT_EQ(unitCaptions(form), "Deg/Rad/Grad");
-    EXPECT_TRUE(form.control(cmdNo(2)).enabled);
-    EXPECT_FALSE(form.control(cmdhex(0)).enabled);
+    EXPECT_TRUE(form.control(digitKey(2)).enabled);
+    EXPECT_FALSE(form.control(hexKey(0)).enabled);
     EXPECT_EQ(h.display(), "3000000000");
 
     // The unit remembered is the one selected when decimal is really left.
     h.press({"CE", "Option1(0)", "Option1(1)"});
-    EXPECT_TRUE(form.isSelected(Ctl::optGrad));
+    EXPECT_TRUE(form.isSelected(Ctl::Grads));
 }
 
 TEST(BaseChange, LeavesTheRunningCalculationAlone) {
     Harness h;
     EngineState& engine = h.form().engine;
     engine.accumulator = 12;
-    engine.pendingOp = "+";
+    engine.pendingOp = binaryOpNamed("+");
     for (bool newEntry : {false, true}) {
         engine.newEntry = newEntry;
         h.calc.displayEdited("7");
@@ -69,7 +69,7 @@ TEST(BaseChange, LeavesTheRunningCalculationAlone) {
         }
         EXPECT_EQ(h.display(), "7");
         EXPECT_EQ(engine.accumulator, 12);
-        EXPECT_EQ(engine.pendingOp, "+");
+        EXPECT_EQ(nameOf(engine.pendingOp), "+");
     }
 }
 
@@ -96,7 +96,7 @@ TEST(HexLetters, OnlyARealPressAppendsAndTheNewNumberFlagStays) {
     Harness h;
     h.press({"Option1(0)", "1", "cmdhex(0)", "cmdhex(5)"});
     EXPECT_EQ(h.display(), "1AF");
-    runClick(h.form(), cmdhex(2));
+    runClick(h.form(), hexKey(2));
     EXPECT_EQ(h.display(), "1AF");
     h.form().engine.newEntry = true;  // as right after an operator
     h.press({"cmdhex(1)"});

@@ -103,8 +103,8 @@ TEST(WholeNumbers, ThePointIsRefusedOutsideDecimal) {
     for (const char* base : {kHex, kOct, kBin, kDec}) {
         Harness h;
         h.press({base});
-        EXPECT_EQ(h.form().control(Ctl::Command1).enabled, base == kDec) << base;
-        h.form().control(Ctl::Command1).enabled = true;  // even a stray press adds no point
+        EXPECT_EQ(h.form().control(Ctl::Point).enabled, base == kDec) << base;
+        h.form().control(Ctl::Point).enabled = true;  // even a stray press adds no point
         h.press({"1", "."});
         EXPECT_EQ(h.display(), base == kDec ? "1." : "1") << base;
     }

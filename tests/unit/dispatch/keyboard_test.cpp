@@ -19,7 +19,7 @@ std::vector<Press>& runs() {
 
 ActionTable recordingTable() {
     ActionTable table;
-    for (const ControlSpec& s : controlTable())
+    for (const ControlRow& s : controlTable())
         table.onClick(s.id, [](Form&, const Press& p) { runs().push_back(p); });
     return table;
 }
@@ -44,17 +44,17 @@ protected:
 
 TEST_F(Keyboard, MapsCharactersByBaseAsTheEnabledKeysDo) {
     const KeyCase cases[] = {
-        {kDec, '0', cmdNo(0), "12"},      {kBin, '1', cmdNo(1), "12"},
-        {kBin, '2', std::nullopt, "12"},  {kOct, '7', cmdNo(7), "12"},
+        {kDec, '0', digitKey(0), "12"},      {kBin, '1', digitKey(1), "12"},
+        {kBin, '2', std::nullopt, "12"},  {kOct, '7', digitKey(7), "12"},
         {kOct, '8', std::nullopt, "12"},  {kOct, '9', std::nullopt, "12"},
-        {kDec, '9', cmdNo(9), "12"},      {kHex, '8', cmdNo(8), "12"},
-        {kDec, 'A', std::nullopt, "12"},  {kHex, 'A', cmdhex(0), "12A"},
-        {kHex, 'B', cmdhex(1), "12B"},    {kHex, 'F', cmdhex(5), "12F"},
+        {kDec, '9', digitKey(9), "12"},      {kHex, '8', digitKey(8), "12"},
+        {kDec, 'A', std::nullopt, "12"},  {kHex, 'A', hexKey(0), "12A"},
+        {kHex, 'B', hexKey(1), "12B"},    {kHex, 'F', hexKey(5), "12F"},
         {kHex, 'G', std::nullopt, "12"},  {kHex, 'a', std::nullopt, "12"},
-        {kHex, 'f', std::nullopt, "12"},  {kBin, '+', cmdop(kOpAdd), "12"},
-        {kDec, '-', cmdop(kOpSub), "12"}, {kDec, '*', cmdop(kOpMul), "12"},
-        {kDec, '/', cmdop(kOpDiv), "12"}, {kDec, '=', Ctl::cmdeq, "12"},
-        {kDec, '\b', Ctl::Command2, "12"}, {kDec, '.', Ctl::Command1, "12"},
+        {kHex, 'f', std::nullopt, "12"},  {kBin, '+', operatorKey(kOpAdd), "12"},
+        {kDec, '-', operatorKey(kOpSub), "12"}, {kDec, '*', operatorKey(kOpMul), "12"},
+        {kDec, '/', operatorKey(kOpDiv), "12"}, {kDec, '=', Ctl::Equals, "12"},
+        {kDec, '\b', Ctl::Backspace, "12"}, {kDec, '.', Ctl::Point, "12"},
         {kBin, '.', std::nullopt, "12"},  {kHex, '.', std::nullopt, "12"},
         {kDec, '\r', std::nullopt, "12"}, {kDec, 27, std::nullopt, "12"},
         {kDec, '%', std::nullopt, "12"},  {kDec, '^', std::nullopt, "12"},
@@ -62,7 +62,7 @@ TEST_F(Keyboard, MapsCharactersByBaseAsTheEnabledKeysDo) {
     };
     for (const KeyCase& c : cases) {
         runs().clear();
-        form.selectOption(option1(c.base));
+        form.selectOption(baseOption(c.base));
         form.display() = "12";
         const bool used = dispatchKey(form, static_cast<unsigned char>(c.typed));
         const std::string what = std::string("base ") + std::to_string(c.base) + " key " + std::to_string(c.typed);
@@ -92,7 +92,7 @@ TEST(KeyboardAsKeys, TypedPointActsAsThePointKey) {
     for (const Case& c : cases) {
         testing::Harness h;
         h.press(c.clicks);
-        for (const char* t = c.typed; *t; ++t) h.calc.keyPress(cmdNo(0), *t);
+        for (const char* t = c.typed; *t; ++t) h.calc.keyPress(*t);
         EXPECT_EQ(h.display(), c.display) << testing::joined(c.clicks) << "then typed " << c.typed;
     }
 }
@@ -105,10 +105,10 @@ TEST_F(Keyboard, CodesOutsideAsciiAreIgnored) {
 }
 
 TEST(KeyboardRouting, WorkTextBoxesAndFramesKeepTheirKeys) {
-    EXPECT_FALSE(routesKeys(Ctl::Text2));
-    EXPECT_FALSE(routesKeys(Ctl::txtformu));
-    EXPECT_FALSE(routesKeys(Ctl::Frame1));
-    for (Ctl c : {Ctl::Text1, cmdNo(3), Ctl::Command1, Ctl::optDeg, option1(kBin), cmdCont(20), Ctl::cmdStdNext})
+    EXPECT_FALSE(routesKeys(Ctl::WorkValue));
+    EXPECT_FALSE(routesKeys(Ctl::FormulaPrompt));
+    EXPECT_FALSE(routesKeys(Ctl::BaseFrame));
+    for (Ctl c : {Ctl::Display, digitKey(3), Ctl::Point, Ctl::Degrees, baseOption(kBin), functionKey(20), Ctl::StatNext})
         EXPECT_TRUE(routesKeys(c)) << qualifiedName(c);
 }
 

@@ -26,7 +26,7 @@ protected:
     std::optional<int> helpFor(const HelpCase& c) {
         platform.topics.clear();
         platform.focus.reset();
-        calc.form().selectOption(option1(c.base));
+        calc.form().selectOption(baseOption(c.base));
         const int menus = platform.popupMenus, queued = platform.queuedHelpKeys;
         if (c.via == Via::Press) calc.mousePress(c.control, c.buttons);
         else calc.mouseMove(c.control, c.buttons);
@@ -46,69 +46,69 @@ protected:
 constexpr int L = kLeftButton, R = kRightButton, M = kMiddleButton;
 
 TEST_F(MouseHelp, RightButtonTopicsFollowTheHelpNumbers) {
-    calc.form().control(cmdhex(2)).enabled = true;  // as the change to Hex leaves it
+    calc.form().control(hexKey(2)).enabled = true;  // as the change to Hex leaves it
     const HelpCase cases[] = {
-        {cmdNo(7), Via::Press, R, kDec, 7},          {cmdNo(0), Via::Press, R, kDec, 7},
-        {cmdhex(2), Via::Press, R, kHex, 12},        {Ctl::cmdNext, Via::Press, R, kDec, 23},
-        {Ctl::cmdeq, Via::Press, R, kDec, 1},        {cmdop(kOpAdd), Via::Press, R, kDec, 2},
-        {Ctl::Text1, Via::Press, R, kDec, 66},       {Ctl::Command2, Via::Press, R, kDec, 8},
-        {Ctl::Command7, Via::Press, R, kDec, 9},     {cmdsigx(2), Via::Press, R, kDec, 37},
-        {Ctl::Command3, Via::Press, R, kDec, 58},    {Ctl::Command4, Via::Press, R, kDec, 59},
-        {Ctl::Command5, Via::Press, R, kDec, 60},    {Ctl::Command6, Via::Press, R, kDec, 61},
-        {option1(kHex), Via::Press, R, kDec, 13},    {option1(kBin), Via::Press, R, kDec, 16},
-        {Ctl::optDeg, Via::Press, R, kDec, 20},      {Ctl::optDeg, Via::Press, R, kHex, 17},
-        {Ctl::optRad, Via::Press, R, kOct, 18},      {Ctl::optGrad, Via::Press, R, kBin, 19},
-        {Ctl::optGrad, Via::Press, R, kDec, 22},     {cmdCont(4), Via::Move, R, kDec, 65},
+        {digitKey(7), Via::Press, R, kDec, 7},          {digitKey(0), Via::Press, R, kDec, 7},
+        {hexKey(2), Via::Press, R, kHex, 12},        {Ctl::Next, Via::Press, R, kDec, 23},
+        {Ctl::Equals, Via::Press, R, kDec, 1},        {operatorKey(kOpAdd), Via::Press, R, kDec, 2},
+        {Ctl::Display, Via::Press, R, kDec, 66},       {Ctl::Backspace, Via::Press, R, kDec, 8},
+        {Ctl::Pi, Via::Press, R, kDec, 9},     {integerSumKey(2), Via::Press, R, kDec, 37},
+        {Ctl::MemoryClear, Via::Press, R, kDec, 58},    {Ctl::MemoryRecall, Via::Press, R, kDec, 59},
+        {Ctl::MemoryStore, Via::Press, R, kDec, 60},    {Ctl::MemoryAdd, Via::Press, R, kDec, 61},
+        {baseOption(kHex), Via::Press, R, kDec, 13},    {baseOption(kBin), Via::Press, R, kDec, 16},
+        {Ctl::Degrees, Via::Press, R, kDec, 20},      {Ctl::Degrees, Via::Press, R, kHex, 17},
+        {Ctl::Radians, Via::Press, R, kOct, 18},      {Ctl::Grads, Via::Press, R, kBin, 19},
+        {Ctl::Grads, Via::Press, R, kDec, 22},     {functionKey(4), Via::Move, R, kDec, 65},
     };
     for (const HelpCase& c : cases) EXPECT_EQ(helpFor(c), c.topic) << qualifiedName(c.control);
 }
 
 TEST_F(MouseHelp, NoHelpWithoutTheRightButtonAloneOrWithoutAHandler) {
     const HelpCase cases[] = {
-        {cmdNo(7), Via::Press, L, kDec, {}},           {cmdNo(7), Via::Press, M, kDec, {}},
-        {Ctl::Command3, Via::Press, L, kDec, {}},      {Ctl::Text1, Via::Press, M, kDec, {}},
-        {cmdCont(4), Via::Press, R, kDec, {}},         {cmdCont(4), Via::Move, L + R, kDec, {}},
-        {cmdCont(4), Via::Move, 0, kDec, {}},          {Ctl::Command1, Via::Press, R, kDec, {}},
-        {Ctl::Text2, Via::Press, R, kDec, {}},         {Ctl::txtformu, Via::Press, R, kDec, {}},
-        {Ctl::Frame1, Via::Press, R, kDec, {}},        {cmdNo(7), Via::Move, R, kDec, {}},
-        {cmdhex(0), Via::Press, R, kDec, {}},  // disabled outside Hex
-        {Ctl::cmdStdNext, Via::Press, R, kDec, {}},  // disabled until "Stat"
+        {digitKey(7), Via::Press, L, kDec, {}},           {digitKey(7), Via::Press, M, kDec, {}},
+        {Ctl::MemoryClear, Via::Press, L, kDec, {}},      {Ctl::Display, Via::Press, M, kDec, {}},
+        {functionKey(4), Via::Press, R, kDec, {}},         {functionKey(4), Via::Move, L + R, kDec, {}},
+        {functionKey(4), Via::Move, 0, kDec, {}},          {Ctl::Point, Via::Press, R, kDec, {}},
+        {Ctl::WorkValue, Via::Press, R, kDec, {}},         {Ctl::FormulaPrompt, Via::Press, R, kDec, {}},
+        {Ctl::BaseFrame, Via::Press, R, kDec, {}},        {digitKey(7), Via::Move, R, kDec, {}},
+        {hexKey(0), Via::Press, R, kDec, {}},  // disabled outside Hex
+        {Ctl::StatNext, Via::Press, R, kDec, {}},  // disabled until "Stat"
     };
     for (const HelpCase& c : cases) EXPECT_EQ(helpFor(c), c.topic) << qualifiedName(c.control);
 }
 
 TEST_F(MouseHelp, OptionTopicsFollowTheRoleTheButtonHasNow) {
     // F1 gives the topic of the caption shown at that moment, pressed before or not.
-    calc.form().selectOption(option1(kHex));
-    calc.helpKey(Ctl::optDeg);
-    calc.mousePress(Ctl::optRad, L);
-    calc.helpKey(Ctl::optRad);
-    calc.form().selectOption(option1(kDec));
-    calc.helpKey(Ctl::optRad);
-    calc.helpKey(Ctl::optGrad);
-    calc.helpKey(option1(kOct));
+    calc.form().selectOption(baseOption(kHex));
+    calc.helpKey(Ctl::Degrees);
+    calc.mousePress(Ctl::Radians, L);
+    calc.helpKey(Ctl::Radians);
+    calc.form().selectOption(baseOption(kDec));
+    calc.helpKey(Ctl::Radians);
+    calc.helpKey(Ctl::Grads);
+    calc.helpKey(baseOption(kOct));
     EXPECT_EQ(platform.topics, (std::vector<int>{17, 18, 21, 22, 15}));
 }
 
 TEST_F(MouseHelp, LeftPressOnTheDisplayMovesTheFocusToZero) {
-    calc.mousePress(Ctl::Text1, L);
-    EXPECT_EQ(platform.focus, cmdNo(0));
+    calc.mousePress(Ctl::Display, L);
+    EXPECT_EQ(platform.focus, digitKey(0));
     EXPECT_EQ(platform.popupMenus, 0);
 }
 
 TEST_F(MouseHelp, F1HelpsTheDecimalPointButNotTheWorkBoxes) {
-    calc.helpKey(Ctl::Command1);
-    calc.helpKey(Ctl::Text2);
-    calc.helpKey(Ctl::txtformu);
+    calc.helpKey(Ctl::Point);
+    calc.helpKey(Ctl::WorkValue);
+    calc.helpKey(Ctl::FormulaPrompt);
     EXPECT_EQ(platform.topics, std::vector<int>{10});
 }
 
 TEST_F(MouseHelp, ContextHelpModeClickShowsTheTopicOfTheCurrentRole) {
-    calc.form().selectOption(option1(kOct));
-    routeWhatsThisClick(calc.form(), Ctl::optDeg);
-    routeWhatsThisClick(calc.form(), cmdNo(3));
-    routeWhatsThisClick(calc.form(), Ctl::Command1);
-    routeWhatsThisClick(calc.form(), Ctl::Text2);
+    calc.form().selectOption(baseOption(kOct));
+    routeWhatsThisClick(calc.form(), Ctl::Degrees);
+    routeWhatsThisClick(calc.form(), digitKey(3));
+    routeWhatsThisClick(calc.form(), Ctl::Point);
+    routeWhatsThisClick(calc.form(), Ctl::WorkValue);
     EXPECT_EQ(platform.topics, (std::vector<int>{17, 7, 10}));
     EXPECT_EQ(platform.popupMenus, 0);
 }

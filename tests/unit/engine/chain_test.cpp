@@ -102,7 +102,7 @@ TEST(Chains, FailedCompletionLeavesNothingPending) {
     Harness h;
     h.press({"7", "/", "0", "+"});
     EXPECT_EQ(h.display(), "error :positive infinity");
-    EXPECT_EQ(h.form().engine.pendingOp, "");
+    EXPECT_EQ(nameOf(h.form().engine.pendingOp), "");
     h.press({"5"});
     EXPECT_EQ(h.display(), "5");
     h.press({"="});
@@ -122,20 +122,20 @@ TEST(Equals, ClearsThePendingOperationAndCopiesTheRunningValue) {
     Harness h;
     h.press({"1", "2", "+", "7", "="});
     EXPECT_EQ(h.display(), "19");
-    EXPECT_EQ(h.form().control(Ctl::Text2).text, "19");
-    EXPECT_EQ(h.form().engine.pendingOp, "");
+    EXPECT_EQ(h.form().control(Ctl::WorkValue).text, "19");
+    EXPECT_EQ(nameOf(h.form().engine.pendingOp), "");
     EXPECT_EQ(h.form().engine.accumulator, 19);
     h.press({"5", "="});
     EXPECT_EQ(h.display(), "5");
-    EXPECT_EQ(h.form().control(Ctl::Text2).text, "19");
+    EXPECT_EQ(h.form().control(Ctl::WorkValue).text, "19");
 }
 
 TEST(Equals, FailureLeavesText2AndClearsThePendingOperation) {
     Harness h;
     h.press({"4", "+", "1", "=", "7", "/", "0", "="});
     EXPECT_EQ(h.display(), "error :positive infinity");
-    EXPECT_EQ(h.form().control(Ctl::Text2).text, "5");
-    EXPECT_EQ(h.form().engine.pendingOp, "");
+    EXPECT_EQ(h.form().control(Ctl::WorkValue).text, "5");
+    EXPECT_EQ(nameOf(h.form().engine.pendingOp), "");
 }
 
 }  // namespace

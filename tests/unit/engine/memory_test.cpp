@@ -63,7 +63,7 @@ TEST(Memory, StaysFiniteBeyondTheDoubleRange) {
 TEST(Memory, LeavesTheRunningValueAndPendingOperationAlone) {
     Harness h;
     h.press({"8", "-", "3", MS, MC, MRC});
-    EXPECT_EQ(h.form().engine.pendingOp, "-");
+    EXPECT_EQ(nameOf(h.form().engine.pendingOp), "-");
     EXPECT_EQ(h.form().engine.accumulator, 8);
 }
 

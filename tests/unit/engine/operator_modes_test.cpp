@@ -43,7 +43,7 @@ TEST(NumeralBases, TextThatIsNoNumeralChangesNothing) {
     h.form().display() = "9";
     h.press({"+"});
     EXPECT_EQ(h.display(), "9");
-    EXPECT_EQ(h.form().engine.pendingOp, "");
+    EXPECT_EQ(nameOf(h.form().engine.pendingOp), "");
     EXPECT_EQ(h.form().engine.nextIndex, 0);
 }
 
@@ -66,10 +66,10 @@ TEST(HexMode, EqualsRefusesOnlyWithAnOperationPending) {
     h.press({"5", "+", "Option1(0)", "="});
     EXPECT_EQ(h.platform.boxes.size(), 1u);
     EXPECT_EQ(h.display(), "");
-    EXPECT_EQ(h.form().engine.pendingOp, "");
+    EXPECT_EQ(nameOf(h.form().engine.pendingOp), "");
     h.press({"="});
     EXPECT_EQ(h.platform.boxes.size(), 1u);
-    EXPECT_EQ(h.form().control(Ctl::Text2).text, "5");
+    EXPECT_EQ(h.form().control(Ctl::WorkValue).text, "5");
 }
 
 TEST(FormulaMode, OperatorKeysTypeTheirCaptions) {
@@ -89,7 +89,7 @@ TEST(FormulaMode, OperatorKeysTypeTheirCaptions) {
         h.form().formula.formulaMode = 1;
         h.press(c.keys);
         EXPECT_EQ(h.display(), c.display) << "keys: " << joined(c.keys);
-        EXPECT_EQ(h.form().engine.pendingOp, "");
+        EXPECT_EQ(nameOf(h.form().engine.pendingOp), "");
     }
 }
 
@@ -133,7 +133,7 @@ TEST(History, EmptyDisplayRecordsZeroAndDoesNothingElse) {
     const EngineState& e = h.form().engine;
     EXPECT_EQ(e.nextIndex, 2);
     EXPECT_EQ(e.operandHistory[1], 0);
-    EXPECT_EQ(e.pendingOp, "+");
+    EXPECT_EQ(nameOf(e.pendingOp), "+");
     EXPECT_EQ(h.display(), "");
     h.press({"2", "="});
     EXPECT_EQ(h.display(), "7");
@@ -184,19 +184,19 @@ TEST(ScientificOperations, EqualsEvaluatesThemAndNamesTheirFailures) {
     for (const PendingCase& c : cases) {
         Harness h;
         h.form().engine.accumulator = c.left;
-        h.form().engine.pendingOp = c.op;
+        h.form().engine.pendingOp = binaryOpNamed(c.op);
         h.form().engine.newEntry = true;
         h.press(c.secondOperand);
         h.press({"="});
         EXPECT_EQ(h.display(), c.display) << c.left << " " << c.op;
-        EXPECT_EQ(h.form().engine.pendingOp, "");
+        EXPECT_EQ(nameOf(h.form().engine.pendingOp), "");
     }
 }
 
 TEST(ScientificOperations, ABinaryKeyCompletesThem) {
     Harness h;
     h.form().engine.accumulator = 5;
-    h.form().engine.pendingOp = "ncr";
+    h.form().engine.pendingOp = binaryOpNamed("ncr");
     h.form().engine.newEntry = true;
     h.press({"2", "+", "1", "="});
     EXPECT_EQ(h.display(), "11");

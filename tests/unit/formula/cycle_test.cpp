@@ -11,9 +11,9 @@ using testing::Harness;
 
 struct FormulaHarness : Harness {
     FormulaHarness() { press({"cmdFormule"}); }
-    const std::string& prompt() { return form().control(Ctl::txtformu).text; }
-    bool promptShown() { return form().control(Ctl::txtformu).visible; }
-    const std::string& okCaption() { return form().control(Ctl::cmdOK).text; }
+    const std::string& prompt() { return form().control(Ctl::FormulaPrompt).text; }
+    bool promptShown() { return form().control(Ctl::FormulaPrompt).visible; }
+    const std::string& okCaption() { return form().control(Ctl::SendFormula).text; }
     // Types `formula` into the display and sends it, then answers each prompt in turn.
     void run(const std::string& formula, const std::vector<std::string>& answers) {
         form().display() = formula;
@@ -27,16 +27,16 @@ struct FormulaHarness : Harness {
 
 TEST(FormulaCycle, FormuleSwitchesEntryOnInDecimal) {
     Harness h;
-    EXPECT_FALSE(h.form().control(Ctl::cmdOK).enabled);
+    EXPECT_FALSE(h.form().control(Ctl::SendFormula).enabled);
     h.press({"Option1(0)"});
-    h.form().control(cmdNo(7)).enabled = false;
-    h.form().control(cmdhex(4)).enabled = false;
+    h.form().control(digitKey(7)).enabled = false;
+    h.form().control(hexKey(4)).enabled = false;
     h.form().display() = "12";
     h.press({"cmdFormule"});
-    EXPECT_TRUE(h.form().isSelected(option1(kDec)));
-    EXPECT_TRUE(h.form().control(cmdNo(7)).enabled);
-    EXPECT_TRUE(h.form().control(cmdhex(4)).enabled);
-    EXPECT_TRUE(h.form().control(Ctl::cmdOK).enabled);
+    EXPECT_TRUE(h.form().isSelected(baseOption(kDec)));
+    EXPECT_TRUE(h.form().control(digitKey(7)).enabled);
+    EXPECT_TRUE(h.form().control(hexKey(4)).enabled);
+    EXPECT_TRUE(h.form().control(Ctl::SendFormula).enabled);
     EXPECT_EQ(h.form().formula.formulaMode, 1);
     EXPECT_EQ(h.display(), "18");  // hexadecimal 12, converted, starts the formula
 }
@@ -123,11 +123,11 @@ TEST(FormulaCycle, NotANumberAtFKeepsThePromptOpen) {
 TEST(FormulaCycle, NewResetsForTheNextFormula) {
     FormulaHarness h;
     h.run("A+B", {"12", "7"});
-    EXPECT_EQ(h.form().control(Ctl::Text2).text, "12");
+    EXPECT_EQ(h.form().control(Ctl::WorkValue).text, "12");
     h.press({"cmdOK"});
     EXPECT_EQ(h.display(), "");
     EXPECT_EQ(h.prompt(), "");
-    EXPECT_EQ(h.form().control(Ctl::Text2).text, "");
+    EXPECT_EQ(h.form().control(Ctl::WorkValue).text, "");
     EXPECT_EQ(h.okCaption(), "OK");
     EXPECT_EQ(h.form().formula.formulaMode, 1);
     h.run("B-A", {"1", "10"});

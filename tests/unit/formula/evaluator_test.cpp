@@ -8,7 +8,7 @@ namespace {
 // What the display would show: the computed text, or "=" + the formula when nothing is computed.
 std::string shown(const std::string& formula, const VariableValues& values = {}) {
     const Evaluation e = evaluateFormula(formula, values);
-    return e.outcome == Outcome::Unchanged ? "=" + formula : outcomeText(e);
+    return e.outcome == EvaluationOutcome::Unchanged ? "=" + formula : outcomeText(e);
 }
 
 struct Case {

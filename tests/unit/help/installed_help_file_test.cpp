@@ -28,7 +28,7 @@ TEST(InstalledHelpFile, HasTheContentsTopicAndExactlyThePopupTopics1To66) {
 
 TEST(InstalledHelpFile, EveryControlsHelpNumberHasATopic) {
     const HelpFile file = installedFile();
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         if (s.helpId == 0) continue;
         EXPECT_NE(file.popup(s.helpId), nullptr) << s.name << " " << s.helpId;
     }

@@ -25,7 +25,7 @@ TEST(ScientificKeys, EveryResultStartsANewEntry) {
 TEST(ScientificKeys, OneOperandKeysLeaveThePendingOperationAlone) {
     Harness h;
     h.form().engine.accumulator = 2;
-    h.form().engine.pendingOp = "+";
+    h.form().engine.pendingOp = binaryOpNamed("+");
     h.press({"9", "cmdsqrt"});
     EXPECT_EQ(h.display(), "3");
     const std::vector<std::string> keys = {"Command10", "Command9", "Command8", "cmdCont(3)", "cmdCont(16)",
@@ -34,7 +34,7 @@ TEST(ScientificKeys, OneOperandKeysLeaveThePendingOperationAlone) {
     for (const std::string& key : keys) {
         h.press({"9", key});
         EXPECT_EQ(h.form().engine.accumulator, 2) << key;
-        EXPECT_EQ(h.form().engine.pendingOp, "+") << key;
+        EXPECT_EQ(nameOf(h.form().engine.pendingOp), "+") << key;
     }
 }
 
@@ -43,10 +43,10 @@ TEST(ScientificKeys, TwoOperandKeysCompleteThePendingOperation) {
     for (const auto& [key, op] : {std::pair{"cmdnsqrt", "nsqrt"}, {"cmdncr", "ncr"}, {"cmdnpr", "npr"}}) {
         Harness h;
         h.form().engine.accumulator = 5;
-        h.form().engine.pendingOp = "+";
+        h.form().engine.pendingOp = binaryOpNamed("+");
         h.press({"7", key});
         EXPECT_EQ(h.form().engine.accumulator, 12) << key;
-        EXPECT_EQ(h.form().engine.pendingOp, op) << key;
+        EXPECT_EQ(nameOf(h.form().engine.pendingOp), op) << key;
         EXPECT_FALSE(h.form().engine.operandSincePending) << key;
         EXPECT_EQ(h.display(), "") << key;
     }

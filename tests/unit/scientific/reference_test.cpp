@@ -50,9 +50,9 @@ std::string twoOperandResult(const ReferenceCase& c) {
 }
 
 Ctl unitOption(const std::string& unit) {
-    if (unit == "rad") return Ctl::optRad;
-    if (unit == "grad") return Ctl::optGrad;
-    return Ctl::optDeg;
+    if (unit == "rad") return Ctl::Radians;
+    if (unit == "grad") return Ctl::Grads;
+    return Ctl::Degrees;
 }
 
 std::string keyResult(testing::Harness& h, const ReferenceCase& c) {

@@ -61,15 +61,15 @@ TEST(StatsReview, SharedCursorDuringAReview) {
     EXPECT_EQ(reviewPresses(h, 1), std::vector<std::string>{"1"});
     h.press({"cmdStat"});  // so does "Stat"
     EXPECT_EQ(reviewPresses(h, 5), (std::vector<std::string>{"1", "2", "3", "4", done}));
-    EXPECT_EQ(h.form().stats.reviewMode, 0);
+    EXPECT_EQ(h.form().engine.reviewMode, 0);
 }
 
 TEST(StatsReview, ClearDoesNotEndARunningReview) {
     Harness h;
     h.press({"cmdStat", "1", "cmdData", "2", "cmdData", "cmdStdNext", "cmdClear"});
-    EXPECT_FALSE(h.form().control(Ctl::cmdStdNext).enabled);
-    EXPECT_EQ(h.form().stats.reviewMode, 1);
-    EXPECT_EQ(h.form().stats.reviewCount, 2);
+    EXPECT_FALSE(h.form().control(Ctl::StatNext).enabled);
+    EXPECT_EQ(h.form().engine.reviewMode, 1);
+    EXPECT_EQ(h.form().engine.reviewCount, 2);
     EXPECT_EQ(h.form().engine.nextIndex, 0);
 }
 
@@ -81,7 +81,7 @@ TEST(StatsReview, CursorPastTheLastSlotEndsTheReview) {
     EXPECT_EQ(seen[0], "1");
     EXPECT_EQ(seen[200], "201");
     EXPECT_EQ(seen[201], std::string("box ") + kCompleted);
-    EXPECT_EQ(h.form().stats.reviewMode, 0);
+    EXPECT_EQ(h.form().engine.reviewMode, 0);
 
     h.press({"cmdStdNext"});  // a new review
     h.form().engine.nextIndex = 1e6;
@@ -89,15 +89,15 @@ TEST(StatsReview, CursorPastTheLastSlotEndsTheReview) {
 }
 
 TEST(StatsReview, EnableGroupFollowsStatAndClear) {
-    const Ctl group[] = {Ctl::cmdSigmax, Ctl::cmdSigmaX2, Ctl::cmdSigmax3, Ctl::cmdStdDev, Ctl::cmdClear,
-                         Ctl::cmdData,   Ctl::cmdstdN,    Ctl::cmdXbar,    Ctl::cmdSigmas, Ctl::cmdStdNext};
+    const Ctl group[] = {Ctl::StatSum, Ctl::StatSumSquares, Ctl::StatSumCubes, Ctl::StatSampleDeviation, Ctl::StatClear,
+                         Ctl::StatAdd,   Ctl::StatCount,    Ctl::StatMean,    Ctl::StatPopulationDeviation, Ctl::StatNext};
     Harness h;
     for (Ctl c : group) EXPECT_FALSE(h.form().control(c).enabled) << qualifiedName(c);
     h.press({"cmdStat"});
     for (Ctl c : group) EXPECT_TRUE(h.form().control(c).enabled) << qualifiedName(c);
     h.press({"cmdClear"});
     for (Ctl c : group) EXPECT_FALSE(h.form().control(c).enabled) << qualifiedName(c);
-    for (Ctl c : {Ctl::cmdStat, cmdsigx(0), cmdsigx(1), cmdsigx(2)})
+    for (Ctl c : {Ctl::StatStart, integerSumKey(0), integerSumKey(1), integerSumKey(2)})
         EXPECT_TRUE(h.form().control(c).enabled) << qualifiedName(c);
     h.press({"cmdData", "cmdstdN"});  // disabled keys do nothing
     EXPECT_EQ(h.form().stats.statCount, 0);

@@ -12,7 +12,7 @@ namespace velmor::testing {
 namespace {
 
 // Controls a screen reader user reaches: every key, option button and text box.
-bool isSpoken(const ControlSpec& s) { return s.kind != Kind::Frame; }
+bool isSpoken(const ControlRow& s) { return s.kind != Kind::Frame; }
 
 QString spokenName(QWidget* widget) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
@@ -21,7 +21,7 @@ QString spokenName(QWidget* widget) {
 
 TEST(Accessibility, EveryControlOfTheWindowHasANameAndADescription) {
     QtWindow w;
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         if (!isSpoken(s)) continue;
         QWidget* widget = w.window.widgetFor(s.id);
         SCOPED_TRACE(qualifiedName(s.id));
@@ -36,7 +36,7 @@ TEST(Accessibility, NamesAndDescriptionsTellDifferentControlsApart) {
     QtWindow w;
     std::map<QString, std::string> names;
     std::map<QString, std::string> descriptions;
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         QWidget* widget = w.window.widgetFor(s.id);
         const std::string control = qualifiedName(s.id);
         const auto name = names.emplace(widget->accessibleName(), control);
@@ -64,13 +64,13 @@ TEST(Accessibility, NoButtonOrTextBoxOfTheWindowIsLeftUnnamed) {
 TEST(Accessibility, KeysAreNamedByWhatTheyDoNotByTheirCaption) {
     QtWindow w;
     const std::pair<Ctl, const char*> cases[] = {
-        {Ctl::Text1, "Display"},          {Ctl::Command10, "Sine"},
-        {Ctl::Command4, "Memory recall"}, {option1(kHex), "Hexadecimal"},
-        {cmdNo(7), "Seven"},              {cmdop(kOpMul), "Multiply"},
-        {Ctl::cmdsqrt, "Square root"},    {Ctl::Command7, "Pi"},
-        {cmdCont(8), "Inverse cotangent"}, {cmdCont(20), "Inverse hyperbolic cotangent"},
-        {Ctl::cmdXbar, "Mean"},           {Ctl::cmdSigmas, "Population standard deviation"},
-        {Ctl::cmdNext, "Next operand"},   {Ctl::cmdStdNext, "Next statistics value"},
+        {Ctl::Display, "Display"},          {Ctl::Sin, "Sine"},
+        {Ctl::MemoryRecall, "Memory recall"}, {baseOption(kHex), "Hexadecimal"},
+        {digitKey(7), "Seven"},              {operatorKey(kOpMul), "Multiply"},
+        {Ctl::SquareRoot, "Square root"},    {Ctl::Pi, "Pi"},
+        {functionKey(8), "Inverse cotangent"}, {functionKey(20), "Inverse hyperbolic cotangent"},
+        {Ctl::StatMean, "Mean"},           {Ctl::StatPopulationDeviation, "Population standard deviation"},
+        {Ctl::Next, "Next operand"},   {Ctl::StatNext, "Next statistics value"},
     };
     for (const auto& [control, name] : cases)
         EXPECT_EQ(w.window.widgetFor(control)->accessibleName().toStdString(), name) << qualifiedName(control);
@@ -81,20 +81,20 @@ TEST(Accessibility, KeysAreNamedByWhatTheyDoNotByTheirCaption) {
 TEST(Accessibility, AngleUnitButtonsAreRenamedWhileTheySelectAWordSize) {
     QtWindow w;
     const std::pair<Ctl, std::pair<const char*, const char*>> cases[] = {
-        {Ctl::optDeg, {"Degrees", "Double word"}},
-        {Ctl::optRad, {"Radians", "Word"}},
-        {Ctl::optGrad, {"Grads", "Byte"}},
+        {Ctl::Degrees, {"Degrees", "Double word"}},
+        {Ctl::Radians, {"Radians", "Word"}},
+        {Ctl::Grads, {"Grads", "Byte"}},
     };
     auto nameOf = [&](Ctl c) { return w.window.widgetFor(c)->accessibleName().toStdString(); };
     for (const auto& [control, names] : cases) EXPECT_EQ(nameOf(control), names.first);
 
     for (int base : {kHex, kOct, kBin}) {
-        w.calc.click(option1(base));
+        w.calc.click(baseOption(base));
         w.window.refresh();
         for (const auto& [control, names] : cases) EXPECT_EQ(nameOf(control), names.second) << "base " << base;
     }
 
-    w.calc.click(option1(kDec));
+    w.calc.click(baseOption(kDec));
     w.window.refresh();
     for (const auto& [control, names] : cases) EXPECT_EQ(nameOf(control), names.first);
 }

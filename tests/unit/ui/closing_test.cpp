@@ -63,8 +63,8 @@ const OpenState kStates[] = {
      [](QtWindow&) { return visibleTopLevel("helpViewer") && visibleTopLevel("frmAbout"); }},
     {"message box",  // "x-bar" on an empty statistics list
      [](QtWindow& w) {
-         click(w, Ctl::cmdStat);
-         click(w, Ctl::cmdXbar);
+         click(w, Ctl::StatStart);
+         click(w, Ctl::StatMean);
      },
      [](QtWindow&) { return visibleWindowOfClass("QMessageBox"); }},
     {"message box over the About dialog",  // "System Info..." finds no tool here
@@ -78,8 +78,8 @@ const OpenState kStates[] = {
      [](QtWindow&) { return QWhatsThis::inWhatsThisMode(); }},
     {"What's This pop-up",
      [](QtWindow& w) {
-         w.window.widgetFor(cmdNo(7))->setFocus();
-         w.platform.showPopupTopic(7, cmdNo(7));
+         w.window.widgetFor(digitKey(7))->setFocus();
+         w.platform.showPopupTopic(7, digitKey(7));
      },
      [](QtWindow&) { return visibleWindowOfClass("QWhatsThat"); }},
     {"\"What is this?\" menu", [](QtWindow& w) { w.platform.popupWhatsThisMenu(); },

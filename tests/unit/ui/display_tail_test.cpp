@@ -33,10 +33,10 @@ TEST(DisplayWidgetText, TheWindowHoldsTheEndOfAPasteAndKeysWorkOnAllOfIt) {
     w.window.actionFor(Menu::paste)->trigger();
     const std::string& display = w.calc.form().display();
     EXPECT_EQ(display.size(), pasted.size());
-    auto* edit = static_cast<QLineEdit*>(w.window.widgetFor(Ctl::Text1));
+    auto* edit = static_cast<QLineEdit*>(w.window.widgetFor(Ctl::Display));
     EXPECT_EQ(edit->text(), kEllipsis + QString(kShown, '3'));
 
-    QWidget* five = w.window.widgetFor(cmdNo(5));
+    QWidget* five = w.window.widgetFor(digitKey(5));
     QTest::keyClick(five, Qt::Key_5);
     EXPECT_EQ(display.size(), pasted.size() + 1);
     EXPECT_TRUE(display.starts_with("123") && display.ends_with("35"));

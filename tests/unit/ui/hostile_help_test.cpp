@@ -88,8 +88,8 @@ TEST_F(HostileHelp, PopupFitsOnTheScreenWhateverTheTopicHolds) {
     for (const HostileTopic& topic : kTopics) {
         SCOPED_TRACE(topic.what);
         writeHelp(topic.file);
-        w_.window.widgetFor(cmdNo(7))->setFocus();
-        w_.platform.showPopupTopic(7, cmdNo(7));
+        w_.window.widgetFor(digitKey(7))->setFocus();
+        w_.platform.showPopupTopic(7, digitKey(7));
         QWidget* popup = visiblePopup();
         ASSERT_NE(popup, nullptr);
         EXPECT_LE(popup->width(), screen.width());

@@ -15,7 +15,7 @@ constexpr int kEdge = kKeyEdge;
 
 TEST(KeyCaptions, EveryCaptionFitsInsideItsKey) {
     QtWindow w;
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         auto* button = qobject_cast<QPushButton*>(w.window.widgetFor(s.id));
         if (!button) continue;
         const qreal width = QFontMetricsF(button->font()).horizontalAdvance(button->text());
@@ -28,8 +28,8 @@ TEST(KeyCaptions, EveryCaptionFitsInsideItsKey) {
 TEST(KeyCaptions, KeysKeepTheirDesignedSize) {
     QtWindow w;
     const std::pair<Ctl, QSize> cases[] = {
-        {cmdNo(7), {41, 33}}, {Ctl::Command2, {65, 33}}, {cmdCont(19), {41, 33}},
-        {cmdsigx(1), {41, 33}}, {Ctl::cmdStdNext, {89, 25}},
+        {digitKey(7), {41, 33}}, {Ctl::Backspace, {65, 33}}, {functionKey(19), {41, 33}},
+        {integerSumKey(1), {41, 33}}, {Ctl::StatNext, {89, 25}},
     };
     for (const auto& [control, size] : cases)
         EXPECT_EQ(w.window.widgetFor(control)->size(), size) << qualifiedName(control);
@@ -84,9 +84,9 @@ TEST(KeyCaptions, EachCaptionFitsItsOwnRoom) {
 TEST(KeyCaptions, TheKeysOfARowShareOneReadableFont) {
     QtWindow w;
     const std::vector<std::vector<Ctl>> rows = {
-        {cmdCont(18), cmdCont(19), cmdCont(20)}, {cmdCont(12), cmdCont(13), cmdCont(14)},
-        {cmdCont(6), cmdCont(7), cmdCont(8)},    {cmdCont(15), cmdCont(16), cmdCont(17)},
-        {Ctl::cmdea, Ctl::cmdncr, cmdsigx(0), cmdsigx(1), cmdsigx(2), Ctl::cmdRand},
+        {functionKey(18), functionKey(19), functionKey(20)}, {functionKey(12), functionKey(13), functionKey(14)},
+        {functionKey(6), functionKey(7), functionKey(8)},    {functionKey(15), functionKey(16), functionKey(17)},
+        {Ctl::ExpE, Ctl::Combinations, integerSumKey(0), integerSumKey(1), integerSumKey(2), Ctl::Random},
     };
     for (const auto& row : rows) {
         const QFont first = w.window.widgetFor(row[0])->font();

@@ -43,19 +43,19 @@ TEST(MenuKeys, AltAndTheLetterOpenTheMenu) {
     QtWindow w;
     showActive(w);
     for (const MenuKey& k : kMenuKeys) {
-        QTest::keyClick(w.window.widgetFor(cmdNo(5)), k.letter, Qt::AltModifier);
+        QTest::keyClick(w.window.widgetFor(digitKey(5)), k.letter, Qt::AltModifier);
         EXPECT_EQ(QApplication::activePopupWidget(), w.window.actionFor(k.menu)->menu()) << k.caption;
         closePopups();
     }
     // The letter alone is still a key of the calculator (E is a hex digit only in Hex).
-    QTest::keyClick(w.window.widgetFor(cmdNo(5)), Qt::Key_5);
+    QTest::keyClick(w.window.widgetFor(digitKey(5)), Qt::Key_5);
     EXPECT_EQ(w.calc.form().display(), "5");
 }
 
 TEST(MenuKeys, F10OpensTheFirstMenu) {
     QtWindow w;
     showActive(w);
-    QTest::keyClick(w.window.widgetFor(Ctl::Text1), Qt::Key_F10);
+    QTest::keyClick(w.window.widgetFor(Ctl::Display), Qt::Key_F10);
     EXPECT_EQ(QApplication::activePopupWidget(), w.window.actionFor(Menu::Edit)->menu());
     closePopups();
 }

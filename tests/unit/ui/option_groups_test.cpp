@@ -46,7 +46,7 @@ void showWindow(QtWindow& w) {
 // Both the calculator and the window agree: `option` alone is selected in its frame.
 void expectOnlySelected(QtWindow& w, Ctl option, const char* way) {
     const Ctl frame = tableRow(option).parent;
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         if (s.kind != Kind::Option || s.parent != frame) continue;
         const bool expected = s.id == option;
         EXPECT_EQ(w.calc.form().isSelected(s.id), expected) << way << ": " << qualifiedName(s.id);
@@ -56,7 +56,7 @@ void expectOnlySelected(QtWindow& w, Ctl option, const char* way) {
 
 TEST(OptionGroups, ScreenReadersSeeRadioButtons) {
     QtWindow w;
-    for (const ControlSpec& s : controlTable()) {
+    for (const ControlRow& s : controlTable()) {
         if (s.kind != Kind::Option) continue;
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.window.widgetFor(s.id));
         ASSERT_TRUE(iface);
@@ -70,18 +70,18 @@ TEST(OptionGroups, EveryWayOfChoosingABaseChangesTheCalculator) {
     for (const Way& way : kWays) {
         QtWindow w;
         showWindow(w);
-        for (int digit : {2, 5, 5}) w.calc.click(cmdNo(digit));
+        for (int digit : {2, 5, 5}) w.calc.click(digitKey(digit));
         w.window.refresh();
-        way.choose(w, option1(kHex));
-        expectOnlySelected(w, option1(kHex), way.name);
+        way.choose(w, baseOption(kHex));
+        expectOnlySelected(w, baseOption(kHex), way.name);
         EXPECT_EQ(w.calc.form().display(), "FF") << way.name;
-        EXPECT_TRUE(w.window.widgetFor(cmdhex(0))->isEnabled()) << way.name;
-        EXPECT_EQ(w.window.widgetFor(Ctl::optDeg)->accessibleName().toStdString(), "Double word") << way.name;
+        EXPECT_TRUE(w.window.widgetFor(hexKey(0))->isEnabled()) << way.name;
+        EXPECT_EQ(w.window.widgetFor(Ctl::Degrees)->accessibleName().toStdString(), "Double word") << way.name;
 
-        way.choose(w, option1(kDec));
-        expectOnlySelected(w, option1(kDec), way.name);
+        way.choose(w, baseOption(kDec));
+        expectOnlySelected(w, baseOption(kDec), way.name);
         EXPECT_EQ(w.calc.form().display(), "255") << way.name;
-        EXPECT_FALSE(w.window.widgetFor(cmdhex(0))->isEnabled()) << way.name;
+        EXPECT_FALSE(w.window.widgetFor(hexKey(0))->isEnabled()) << way.name;
     }
 }
 
@@ -89,12 +89,12 @@ TEST(OptionGroups, EveryWayOfChoosingAnAngleUnitChangesTheCalculator) {
     for (const Way& way : kWays) {
         QtWindow w;
         showWindow(w);
-        way.choose(w, Ctl::optRad);
-        expectOnlySelected(w, Ctl::optRad, way.name);
+        way.choose(w, Ctl::Radians);
+        expectOnlySelected(w, Ctl::Radians, way.name);
         // The other frame keeps its own selection.
-        expectOnlySelected(w, option1(kDec), way.name);
-        w.calc.click(cmdNo(1));
-        w.calc.click(Ctl::Command10);  // Sin of 1 radian
+        expectOnlySelected(w, baseOption(kDec), way.name);
+        w.calc.click(digitKey(1));
+        w.calc.click(Ctl::Sin);  // Sin of 1 radian
         EXPECT_EQ(w.calc.form().display().substr(0, 8), "0.841470") << way.name;
     }
 }
@@ -105,14 +105,14 @@ TEST(OptionGroups, AClickOnTheSelectedOptionReachesTheCalculator) {
     for (const Way& way : {kWays[0], kWays[1], kWays[3]}) {
         QtWindow w;
         showWindow(w);
-        w.calc.click(option1(kHex));
-        w.calc.click(Ctl::optRad);  // Word: four hex digits
+        w.calc.click(baseOption(kHex));
+        w.calc.click(Ctl::Radians);  // Word: four hex digits
         w.window.refresh();
         w.calc.form().display() = "123456";
         w.window.refresh();
-        way.choose(w, Ctl::optRad);
+        way.choose(w, Ctl::Radians);
         EXPECT_EQ(w.calc.form().display().size(), 4u) << way.name << ": " << w.calc.form().display();
-        expectOnlySelected(w, Ctl::optRad, way.name);
+        expectOnlySelected(w, Ctl::Radians, way.name);
     }
 }
 
@@ -121,18 +121,18 @@ TEST(OptionGroups, ArrowKeysSelectTheNextOption) {
     QtWindow w;
     showWindow(w);
     const std::pair<Qt::Key, Ctl> steps[] = {
-        {Qt::Key_Right, option1(kOct)}, {Qt::Key_Right, option1(kBin)},
-        {Qt::Key_Left, option1(kOct)},  {Qt::Key_Left, option1(kDec)},
-        {Qt::Key_Left, option1(kHex)},
+        {Qt::Key_Right, baseOption(kOct)}, {Qt::Key_Right, baseOption(kBin)},
+        {Qt::Key_Left, baseOption(kOct)},  {Qt::Key_Left, baseOption(kDec)},
+        {Qt::Key_Left, baseOption(kHex)},
     };
-    radio(w, option1(kDec))->setFocus();
+    radio(w, baseOption(kDec))->setFocus();
     for (const auto& [key, expected] : steps) {
         QTest::keyClick(QApplication::focusWidget(), key);
         SCOPED_TRACE(qualifiedName(expected));
         EXPECT_EQ(QApplication::focusWidget(), radio(w, expected));
         expectOnlySelected(w, expected, "arrow key");
     }
-    EXPECT_TRUE(w.window.widgetFor(cmdhex(5))->isEnabled());
+    EXPECT_TRUE(w.window.widgetFor(hexKey(5))->isEnabled());
 }
 
 // While the About dialog is open the calculator takes no input; an option
@@ -141,9 +141,9 @@ TEST(OptionGroups, AToggleTheCalculatorRefusesIsUndone) {
     QtWindow w;
     showWindow(w);
     w.calc.form().help.mainEnabled = false;
-    w.window.widgetFor(option1(kBin))->setEnabled(true);
-    radio(w, option1(kBin))->toggle();
-    expectOnlySelected(w, option1(kDec), "refused toggle");
+    w.window.widgetFor(baseOption(kBin))->setEnabled(true);
+    radio(w, baseOption(kBin))->toggle();
+    expectOnlySelected(w, baseOption(kDec), "refused toggle");
 }
 
 }  // namespace

@@ -19,9 +19,9 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {cmdNo(7), "Types the digit at the end of the display."},
-    {Ctl::optDeg, "Angles are in degrees (a full turn is 360)."},
-    {Ctl::Text1, ""},  // any topic: the display's own description must give way to it
+    {digitKey(7), "Types the digit at the end of the display."},
+    {Ctl::Degrees, "Angles are in degrees (a full turn is 360)."},
+    {Ctl::Display, ""},  // any topic: the display's own description must give way to it
 };
 
 TEST(SpokenHelp, TheTopicOnShowIsTheControlsDescriptionUntilThePopupCloses) {
@@ -58,12 +58,12 @@ TEST(SpokenHelp, ANewTopicRestoresThePreviousControl) {
     w.platform.attach(&w.window);
     w.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
-    QWidget* seven = w.window.widgetFor(cmdNo(7));
-    QWidget* plus = w.window.widgetFor(cmdop(kOpAdd));
+    QWidget* seven = w.window.widgetFor(digitKey(7));
+    QWidget* plus = w.window.widgetFor(operatorKey(kOpAdd));
     const QString sevenOwn = description(seven);
     const QString plusOwn = description(plus);
-    w.platform.showPopupTopic(7, cmdNo(7));
-    w.platform.showPopupTopic(2, cmdop(kOpAdd));
+    w.platform.showPopupTopic(7, digitKey(7));
+    w.platform.showPopupTopic(2, operatorKey(kOpAdd));
     EXPECT_EQ(description(seven), sevenOwn);
     EXPECT_NE(description(plus), plusOwn);
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
