@@ -31,17 +31,17 @@ QList<int> labelRooms(const QList<QAbstractButton*>& options) {
 
 }  // namespace
 
-void KeyRows::add(const ControlRow& spec, QAbstractButton* key) {
+void KeyRows::add(const ControlRow& control, QAbstractButton* key) {
     for (size_t i = 0; i < rows_.size(); ++i) {
         Row& row = rows_[i];
-        if (row.kind == spec.kind && row.parent == spec.parent && row.top == spec.top && row.font == spec.font) {
+        if (row.kind == control.kind && row.parent == control.parent && row.top == control.top && row.font == control.font) {
             row.keys.append(key);
-            rowOf_[toInt(spec.id)] = static_cast<int>(i);
+            rowOf_[toInt(control.id)] = static_cast<int>(i);
             return;
         }
     }
-    rows_.push_back(Row{spec.kind, spec.parent, spec.top, spec.font, {key}});
-    rowOf_[toInt(spec.id)] = static_cast<int>(rows_.size() - 1);
+    rows_.push_back(Row{control.kind, control.parent, control.top, control.font, {key}});
+    rowOf_[toInt(control.id)] = static_cast<int>(rows_.size() - 1);
 }
 
 void KeyRows::fitAll() const {

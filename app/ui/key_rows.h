@@ -18,7 +18,7 @@ class KeyRows {
 public:
     KeyRows() { rowOf_.fill(-1); }
 
-    void add(const ControlRow& spec, QAbstractButton* key);
+    void add(const ControlRow& control, QAbstractButton* key);
     void fitAll() const;
     // Fits the row of `control` again, after its caption changed.
     void fitRowOf(Ctl control) const;

@@ -139,11 +139,11 @@ QPoint randomPoint(Rng& rng, const QWidget* w) {
 
 Action clickControl(Session& s, Rng& rng, Qt::MouseButton button) {
     const auto& table = controlTable();
-    const ControlRow& spec = table[static_cast<std::size_t>(below(rng, static_cast<int>(table.size())))];
-    QWidget* w = s.window.widgetFor(spec.id);
+    const ControlRow& control = table[static_cast<std::size_t>(below(rng, static_cast<int>(table.size())))];
+    QWidget* w = s.window.widgetFor(control.id);
     const QPoint at = randomPoint(rng, w);
     const char* buttonName = button == Qt::LeftButton ? "click" : button == Qt::RightButton ? "rightclick" : "middleclick";
-    return {std::string(buttonName) + " " + qualifiedName(spec.id),
+    return {std::string(buttonName) + " " + qualifiedName(control.id),
             [w, button, at] { if (w->isVisible()) clickAt(w, button, at); }};
 }
 
