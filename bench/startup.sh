@@ -31,28 +31,11 @@ fi
 work=${BENCH_WORK:-build/bench-startup}
 mkdir -p "$work"
 cc -O2 -Wall -o "$work/startup_probe" bench/startup_probe.c -lX11
-# shellcheck disable=SC2046
-c++ -O2 -fPIC -std=c++17 -o "$work/floor" bench/floor.cpp $(pkg-config --cflags --libs Qt6Widgets)
+. bench/xvfb_session.sh
+bench_build_floor "$work"
 
-if [ -n "$display_number" ]; then
-  Xvfb ":$display_number" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-else
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-fi
-xvfb_pid=$!
+bench_start_xvfb "$work" "$display_number"
 trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
-for _ in $(seq 50); do
-  [ -z "$display_number" ] && [ -s "$work/display" ] && display_number=$(cat "$work/display")
-  [ -n "$display_number" ] && DISPLAY=:$display_number xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.1
-done
-export DISPLAY=:$display_number
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb $DISPLAY did not start" >&2; exit 1; }
-
-# A clean, identical environment for both programs.
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime
-unset QT_SCALE_FACTOR QT_DEBUG_PLUGINS QT_LOGGING_RULES
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
 probe() { "$work/startup_probe" 1500 "$1"; }
 # One unmeasured start of each fills the page cache and the font cache.
