@@ -9,6 +9,23 @@
 
 namespace velmor::testing {
 
+// Names of the keys whose captions the tables cannot use (they are not unique
+// or not plain text), as the key sequences write them.
+namespace key {
+inline constexpr const char* Hex = "Option1(0)";
+inline constexpr const char* Dec = "Option1(1)";
+inline constexpr const char* Oct = "Option1(2)";
+inline constexpr const char* Bin = "Option1(3)";
+inline constexpr const char* Word = "optRad";
+inline constexpr const char* Byte = "optGrad";
+inline constexpr const char* MC = "Command3";
+inline constexpr const char* MRC = "Command4";
+inline constexpr const char* MS = "Command5";
+inline constexpr const char* MPlus = "Command6";
+inline constexpr const char* Pi = "Command7";
+inline constexpr const char* HexF = "cmdhex(5)";
+}  // namespace key
+
 // A fresh calculator on a recording platform.
 struct Harness {
     FakePlatform platform;

@@ -9,11 +9,7 @@
 namespace velmor::testing {
 namespace {
 
-constexpr const char* MC = "Command3";
-constexpr const char* MRC = "Command4";
-constexpr const char* MS = "Command5";
-constexpr const char* MPlus = "Command6";
-constexpr const char* Pi = "Command7";
+using namespace key;
 
 TEST(Memory, KeysAndRecall) {
     expectDisplays({
