@@ -1,5 +1,6 @@
 // Help files a careless or hostile system may put where the calculator looks:
 // each is refused with a reason, promptly, and never taken for a help file.
+#include "support/temp_folder.h"
 #include "help/help_file.h"
 #include "help/help_html.h"
 
@@ -28,10 +29,7 @@ const std::string kTopic = "@popup 7 Digit keys\nTypes the digit.\n";
 class HostileHelpFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        // ctest runs tests as separate processes, several at once: one folder per test.
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::path(::testing::TempDir()) / ("help_load_" + std::string(test->name()) + "_" + std::to_string(getpid()));
-        fs::create_directories(dir_);
+        dir_ = velmor::testing::testFolder("help_load");
         path_ = (dir_ / "calculator.hlp").string();
     }
     void TearDown() override {

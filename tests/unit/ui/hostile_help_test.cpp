@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "support/temp_folder.h"
 #include "app/ui/help_viewer.h"
 #include "qt_window.h"
 
@@ -65,9 +66,7 @@ QWidget* visiblePopup() {
 class HostileHelp : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::path(::testing::TempDir()) / ("hostile_help_" + std::string(test->name()) + "_" + std::to_string(getpid()));
-        fs::create_directories(dir_);
+        dir_ = velmor::testing::testFolder("hostile_help");
         w_.platform.folder = dir_.string();
         w_.platform.attach(&w_.window);
         w_.window.show();
