@@ -1,8 +1,8 @@
 // Help files a careless or hostile system may put where the calculator looks:
 // each is refused with a reason, promptly, and never taken for a help file.
-#include "support/temp_folder.h"
 #include "help/help_file.h"
 #include "help/help_html.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
