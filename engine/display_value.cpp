@@ -10,7 +10,6 @@
 namespace velmor {
 namespace {
 
-
 void remember(Form& form, Decimal value) {
     form.engine.shownValue = value;
     form.engine.shownText = form.display();
