@@ -1,19 +1,19 @@
-// Click actions of the number-base group, the word-size buttons and the letter keys.
+// Click actions of the number-base group and the word-size buttons. The base
+// and word size are the display's format (engine/display.h); the option
+// buttons only show it.
 #pragma once
 
 #include "engine/actions.h"
 
 namespace velmor {
 
-// The display's limit for typed characters in decimal, and on entering another base.
-inline constexpr int kDecimalTypedLimit = 50;
-inline constexpr int kNewBaseTypedLimit = 32;
-
-// Any Option1 button: converts the display from the base it was in to the selected one.
+// Any base option: converts the display from the base it was in to the chosen one.
 void changeBase(Form& form, const Press& press);
-// optDeg, optRad, optGrad outside decimal: keeps the low 32, 16 or 8 bits.
+// The angle-unit buttons outside decimal: Dword, Word or Byte, keeping the value.
 void chooseWordSize(Form& form, const Press& press);
-// hexKey(0..5): appends A to F for a real press only.
-void typeHexLetter(Form& form, const Press& press);
+
+// Selects the base option and the word-size button of the display's format,
+// with the unit buttons captioned for it.
+void showFormatSelection(Form& form);
 
 }  // namespace velmor

@@ -10,7 +10,6 @@ void registerBaseActions(ActionTable& table) {
     table.onClick(Ctl::Degrees, chooseWordSize);
     table.onClick(Ctl::Radians, chooseWordSize);
     table.onClick(Ctl::Grads, chooseWordSize);
-    table.onClickGroup(Group::HexLetters, typeHexLetter);
 }
 
 }  // namespace velmor

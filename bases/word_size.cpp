@@ -1,65 +1,55 @@
-#include <cstdint>
-#include <string>
+#include <array>
 
 #include "bases/base_keys.h"
-#include "bases/procedures.h"
 #include "engine/form.h"
 #include "numeric/errors.h"
-#include "numeric/radix.h"
 
 namespace velmor {
 namespace {
 
-struct WordSize {
+// The angle-unit buttons outside decimal, one row per word size.
+struct WordSizeButton {
     Ctl button;
-    std::uint32_t mask;
-    int width[4];  // characters of the widest value, by base index: Hex, Dec (none), Oct, Bin
+    int bits;
+    const char* caption;
+    const char* angleCaption;  // the button's caption in decimal
 };
 
-constexpr WordSize kWordSizes[] = {
-    {Ctl::Degrees, 0xFFFFFFFFu, {8, 0, 11, 32}},  // Dword
-    {Ctl::Radians, 0xFFFFu, {4, 0, 6, 16}},       // Word
-    {Ctl::Grads, 0xFFu, {2, 0, 3, 8}},         // Byte
-};
+constexpr std::array<WordSizeButton, 3> kWordSizeButtons{{
+    {Ctl::Degrees, 32, "Dword", "Deg"},
+    {Ctl::Radians, 16, "Word", "Rad"},
+    {Ctl::Grads, 8, "Byte", "Grad"},
+}};
 
-const WordSize& wordSizeOf(Ctl button) {
-    for (const WordSize& size : kWordSizes)
-        if (size.button == button) return size;
-    return kWordSizes[0];
-}
-
-std::int32_t readNumeral(int base, std::string_view numeral) {
-    if (base == kHex) return radix::readHex(numeral);
-    if (base == kOct) return radix::readOctal(numeral);
-    return radix::readBinary(numeral);
-}
-
-std::string numeralText(int base, std::int32_t value) {
-    if (base == kHex) return radix::hexText(value);
-    if (base == kOct) return radix::octalText(value);
-    return radix::binaryText(value);
-}
-
-// Keeps the low bits of the displayed value, written again in the base. A
-// display that is not a numeral of the base has no bits to keep and stays.
-void cutToWordSize(Form& form, int base, std::uint32_t mask) {
-    const std::string_view numeral = trimBlanks(form.display());
-    if (numeral.empty()) return;
-    try {
-        const auto low = static_cast<std::uint32_t>(readNumeral(base, numeral)) & mask;
-        form.display() = numeralText(base, static_cast<std::int32_t>(low));
-    } catch (const CalcError&) {
-    }
+const WordSizeButton& rowOf(Ctl button) {
+    for (const WordSizeButton& row : kWordSizeButtons)
+        if (row.button == button) return row;
+    return kWordSizeButtons[0];
 }
 
 }  // namespace
 
+// A display that holds no numeral of the word (an error text) has no value
+// to keep: the word size changes and the text stays.
 void chooseWordSize(Form& form, const Press& press) {
-    const int base = form.bases.base;
-    if (base == kDec) return;  // the buttons are angle units, read by the trigonometric keys
-    const WordSize& size = wordSizeOf(press.control);
-    form.bases.typedLimit = size.width[base];
-    cutToWordSize(form, base, size.mask);
+    NumberFormat format = form.display.format();
+    if (format.decimal()) return;  // the buttons are angle units, read by the trigonometric keys
+    format.wordBits = rowOf(press.control).bits;
+    try {
+        form.display.changeFormat(format);
+    } catch (const CalcError&) {
+        form.display.setFormatOnly(format);
+    }
+    showFormatSelection(form);
+}
+
+void showFormatSelection(Form& form) {
+    const NumberFormat format = form.display.format();
+    form.selectOption(baseOption(format.base));
+    for (const WordSizeButton& row : kWordSizeButtons) {
+        form.control(row.button).text = format.decimal() ? row.angleCaption : row.caption;
+        if (!format.decimal() && row.bits == format.wordBits) form.selectOption(row.button);
+    }
 }
 
 }  // namespace velmor

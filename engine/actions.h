@@ -10,12 +10,10 @@ namespace velmor {
 
 struct Form;
 
-// One press of a key: which control, its index in its array, and whether the
-// key itself was pressed (false when another action runs it, as the keyboard does).
+// One press of a key: which control, and its index in its array.
 struct Press {
     Ctl control;
     int index;
-    bool real;
 };
 
 using ClickAction = void (*)(Form&, const Press&);
@@ -52,9 +50,7 @@ struct ActionTable {
     }
 };
 
-// Runs a control's click action as another action does (not a real press).
+// Runs a control's click action: the mode's action while its mode is on, else the key's own.
 void runClick(Form& form, Ctl c);
-// Runs a control's click action for a real press of the key.
-void runRealClick(Form& form, Ctl c);
 
 }  // namespace velmor

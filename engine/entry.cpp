@@ -1,86 +1,55 @@
 #include "engine/entry.h"
 
-#include "engine/display_value.h"
 #include "engine/form.h"
 #include "engine/history.h"
+#include "engine/texts.h"
 #include "numeric/errors.h"
-#include "numeric/numtext.h"
 
 namespace velmor {
 namespace {
 
+// Digits 0 to 9 and, in Hex, the letters A to F: a digit the base or the
+// word cannot take changes nothing, as a disabled key would.
 void typeDigit(Form& form, const Press& press) {
-    if (form.engine.newEntry) form.display().clear();
-    form.display() += static_cast<char>('0' + press.index);
-    forgetShownValue(form);
-    form.engine.newEntry = false;
-    form.engine.operandSincePending = true;
-}
-
-// Removes the last character, not the last byte, so UTF-8 text stays whole.
-void dropLastCharacter(std::string& text) {
-    if (text.empty()) return;
-    size_t cut = text.size() - 1;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-    text.erase(cut);
-}
-
-void backspace(Form& form, const Press&) {
-    forgetShownValue(form);
-    if (isBlank(form.display())) form.display() = "0";
-    else dropLastCharacter(form.display());
+    const int value = tableRow(press.control).group == Group::HexLetters ? 10 + press.index : press.index;
+    form.display.typeDigit(value);
 }
 
 void changeSign(Form& form, const Press&) {
     try {
-        // A result keeps its full value through the sign change; an edited
-        // number is read from its text, so its negation is exact too.
-        writeNumber(form, -displayedLeading(form));
+        form.display.changeSign();
     } catch (const CalcError&) {
-        // A prefix beyond the double range has no negation to show: keep the display.
+        // A numeral whose negation the word cannot hold (Byte 80) shows the
+        // overflow text; a decimal prefix beyond the range has no negation to show.
+        if (!form.display.format().decimal()) form.display.showText(kOverflowText);
     }
 }
 
 void clearEntry(Form& form, const Press&) {
-    form.display().clear();
+    form.display.clear();
     form.engine.accumulator = 0;
     form.engine.pendingOp = BinaryOp::None;
-    form.engine.operandSincePending = false;
+    form.engine.operandsAtPending = form.display.operandCount();
     restartHistoryCursor(form);
 }
 
 }  // namespace
 
-void decimalPoint(Form& form) {
-    if (form.selectedBase() != kDec) return;  // Hex, Oct and Bin hold whole numbers
-    forgetShownValue(form);
-    if (form.engine.newEntry) {
-        // Right after an operator the point starts the new number, so it is not lost.
-        form.display() = "0.";
-        form.engine.newEntry = false;
-        form.engine.operandSincePending = true;
-        return;
-    }
-    if (form.display().find('.') == std::string::npos) form.display() += '.';
+void enableDigitKeys(Form& form, bool everyDigit) {
+    const NumberFormat& format = form.display.format();
+    for (int digit = 2; digit <= 9; ++digit) form.control(digitKey(digit)).enabled = everyDigit || format.hasDigit(digit);
+    for (int letter = 0; letter < 6; ++letter)
+        form.control(hexKey(letter)).enabled = everyDigit || format.hasDigit(10 + letter);
+    form.control(Ctl::Point).enabled = format.decimal();
 }
-
-void showResult(Form& form, const std::string& text) {
-    form.display() = text;
-    forgetShownValue(form);
-    form.engine.newEntry = true;
-    form.engine.operandSincePending = true;
-}
-
-void endEntry(Form& form) { form.engine.newEntry = true; }
-
-void operandEntered(Form& form) { form.engine.operandSincePending = true; }
 
 void setRunningValue(Form& form, Decimal value) { form.engine.accumulator = value; }
 
 void registerEntryActions(ActionTable& table) {
     table.onClickGroup(Group::Digits, typeDigit);
-    table.onClick(Ctl::Point, [](Form& form, const Press&) { decimalPoint(form); });
-    table.onClick(Ctl::Backspace, backspace);
+    table.onClickGroup(Group::HexLetters, typeDigit);
+    table.onClick(Ctl::Point, [](Form& form, const Press&) { form.display.typePoint(); });
+    table.onClick(Ctl::Backspace, [](Form& form, const Press&) { form.display.backspace(); });
     table.onClick(Ctl::ChangeSign, changeSign);
     table.onClick(Ctl::ClearEntry, clearEntry);
 }

@@ -1,8 +1,6 @@
 // Number entry: digit keys, decimal point, Backspace, sign change and "CE".
 #pragma once
 
-#include <string>
-
 #include "engine/actions.h"
 #include "numeric/decimal.h"
 
@@ -10,17 +8,11 @@ namespace velmor {
 
 void registerEntryActions(ActionTable& table);
 
-// The decimal-point action, shared with the keyboard's ".".
-void decimalPoint(Form& form);
-// Shows a result text: the display takes the text and the next digit starts a
-// new number. Computed numbers go through showNumber (engine/display_value.h).
-void showResult(Form& form, const std::string& text);
+// Enables the digit keys 2 to 9 and the letter keys A to F that are digits of
+// the display's base (every one of them with `everyDigit`, for a formula),
+// and the decimal point in Dec only. Keys 0 and 1 are digits of every base.
+void enableDigitKeys(Form& form, bool everyDigit);
 
-// The value on show stays; the next digit starts a new number.
-void endEntry(Form& form);
-// A value other than a typed one (a paste, a reviewed value) reached the display
-// as the pending operation's second operand.
-void operandEntered(Form& form);
 // Makes `value` the running value, the left operand of the next operation.
 void setRunningValue(Form& form, Decimal value);
 

@@ -2,7 +2,6 @@
 
 #include "engine/failure_display.h"
 #include "engine/form.h"
-#include "engine/operand.h"
 #include "engine/pending.h"
 #include "numeric/errors.h"
 #include "numeric/numtext.h"
@@ -10,16 +9,15 @@
 namespace velmor {
 
 void equalsKey(Form& form, const Press&) {
-    if (hexSelected(form) && form.engine.pendingOp != BinaryOp::None) {
+    if (form.display.format().base == kHex && form.engine.pendingOp != BinaryOp::None) {
         form.engine.pendingOp = BinaryOp::None;
-        form.engine.operandSincePending = false;
         return refuseInHex(form);
     }
     if (completePendingOperation(form) == Completion::Failed) return;
     try {
         form.control(Ctl::WorkValue).text = numberText(form.engine.accumulator);
     } catch (const CalcError&) {
-        // The running value is always finite; should it not be, Text2 keeps its text.
+        // The running value is always finite; should it not be, the work box keeps its text.
     }
 }
 

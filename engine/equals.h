@@ -1,4 +1,4 @@
-// The "=" key: completes the pending operation and copies the running value to `Text2`.
+// The "=" key: completes the pending operation and copies the running value to the work box.
 #pragma once
 
 #include "engine/actions.h"

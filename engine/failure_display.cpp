@@ -6,16 +6,16 @@
 namespace velmor {
 
 void showFailure(Form& form, ErrCode code, FailureTexts texts) {
-    if (code == ErrCode::Overflow) form.display() = kOverflowText;
+    if (code == ErrCode::Overflow) form.display.showText(kOverflowText);
     else if (code == ErrCode::DivByZero && texts == FailureTexts::DivisionAndOverflow)
-        form.display() = kPositiveInfinityText;
-    form.engine.newEntry = true;
+        form.display.showText(kPositiveInfinityText);
+    else form.display.endEntry();
 }
 
 void refuseInHex(Form& form) {
     form.platform.messageBox(kGetLatestVersionText, MsgIcon::None);
-    form.display().clear();
-    form.engine.newEntry = true;
+    form.display.clear();
+    form.display.endEntry();
 }
 
 }  // namespace velmor

@@ -13,28 +13,14 @@ Form::Form(Platform& p) : platform(p) {
     for (const MenuRow& s : menuTable()) {
         menu(s.id).checked = s.checkedAtStart;
     }
-    control(baseOption(kDec)).selected = true;
+    control(baseOption(display.format().base)).selected = true;
     control(Ctl::Degrees).selected = true;
 }
 
-int Form::selectedBase() const {
-    for (int i = 0; i < 4; ++i)
-        if (isSelected(baseOption(i))) return i;
-    return kDec;
-}
-
-namespace {
-
-void runAction(Form& form, Ctl c, bool real) {
+void runClick(Form& form, Ctl c) {
     if (!form.actions) return;
-    if (const ClickAction action = form.actions->clickAction(form, c)) action(form, Press{c, arrayIndex(c), real});
+    if (const ClickAction action = form.actions->clickAction(form, c)) action(form, Press{c, arrayIndex(c)});
 }
-
-}  // namespace
-
-void runClick(Form& form, Ctl c) { runAction(form, c, false); }
-
-void runRealClick(Form& form, Ctl c) { runAction(form, c, true); }
 
 void Form::selectOption(Ctl c) {
     const Ctl parent = tableRow(c).parent;

@@ -8,9 +8,11 @@
 
 #include "engine/actions.h"
 #include "engine/controls.h"
+#include "engine/display.h"
 #include "engine/pending.h"
 #include "engine/platform.h"
 #include "numeric/decimal.h"
+#include "numeric/random_generator.h"
 
 namespace velmor {
 
@@ -34,36 +36,26 @@ struct WindowSize {
 
 inline constexpr int kHistorySlots = 201;   // operandHistory and statData, slots 0 to 200
 
-// Number entry, operators, equals, memory, and the operand history both "Next" keys review.
+// Operators, equals, memory, and the operand history both "Next" keys review.
 struct EngineState {
-    bool newEntry = false;
     Decimal accumulator;
     BinaryOp pendingOp = BinaryOp::None;
-    bool operandSincePending = false;  // a value reached the display after the pending op was set
+    std::uint64_t operandsAtPending = 0;  // the display's operand count when the pending op was set
     std::array<Decimal, kHistorySlots> operandHistory{};
     double nextIndex = 0;        // shared cursor of the history, statistics and reviews
     int reviewMode = 0;          // 1 while a "Next" key steps through a list
     std::int32_t reviewCount = 0;  // slots the running review shows
     Decimal memoryValue;
-    // The full value behind the display: while the display shows `shownText`
-    // and no edit came since, reading the display gives `shownValue`, not the
-    // 15 digits of the text (engine/display_value.h).
-    Decimal shownValue;
-    std::string shownText;
-    bool shownValid = false;
 };
 
-// Number bases and word sizes.
+// Number bases: the base and word size are the display's format (engine/display.h).
 struct BasesState {
-    int base = kDec;             // base of the display's numeral: kHex, kDec, kOct or kBin
-    int typedLimit = 50;         // the display's limit for typed characters
     Ctl decimalAngleUnit = Ctl::Degrees;  // unit to restore on the way back to Dec
 };
 
 // Scientific functions.
 struct ScientificState {
-    std::uint32_t rndSeed = 0x50000;  // the generator's fixed start state
-    float rndLast = 0;
+    std::uint32_t randomState = math::kRandomStartState;  // the generator's running state
 };
 
 // Statistics.
@@ -101,6 +93,7 @@ struct Form {
     std::array<MenuState, kMenuCount> menus;
     WindowSize windowSize;
 
+    Display display;  // the number on display and the base and word size it is shown in
     EngineState engine;
     BasesState bases;
     ScientificState sci;
@@ -113,14 +106,13 @@ struct Form {
     MenuState& menu(Menu m) { return menus[static_cast<int>(m)]; }
     const MenuState& menu(Menu m) const { return menus[static_cast<int>(m)]; }
 
-    std::string& display() { return control(Ctl::Display).text; }
-    const std::string& display() const { return control(Ctl::Display).text; }
-
+    // The text a control shows: the display's own for the display, else the control's.
+    const std::string& textOf(Ctl c) const { return c == Ctl::Display ? display.text() : control(c).text; }
     bool isSelected(Ctl c) const { return control(c).selected; }
-    // The selected base option: kHex, kDec, kOct or kBin.
-    int selectedBase() const;
     // Outside Dec the angle-unit buttons choose the word size instead.
-    bool unitsChooseWordSizes() const { return bases.base != kDec; }
+    bool unitsChooseWordSizes() const { return !display.format().decimal(); }
+    // Whether a value reached the display since the pending operation was set.
+    bool operandSincePending() const { return display.operandCount() != engine.operandsAtPending; }
     // Selects one option of a group and clears the others of that group.
     void selectOption(Ctl c);
 };

@@ -4,8 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "engine/display_value.h"
-#include "engine/entry.h"
 #include "engine/form.h"
 #include "engine/texts.h"
 #include "numeric/errors.h"
@@ -14,15 +12,14 @@ namespace velmor {
 namespace {
 
 // Recorded operands come from other keys; one that has no number text (out
-// of the range) shows the overflow text rather than ending the review abruptly.
-// A value shown keeps its full value behind the text.
-// The value shown counts as an entered operand, like a typed one.
+// of the range or the word) shows the overflow text rather than ending the
+// review abruptly. The value shown is an operand, like a typed one, and ends
+// the entry: the next digit starts a new number.
 void showSlot(Form& form, Decimal value) {
     try {
-        writeNumber(form, value);
-        form.engine.operandSincePending = true;
+        form.display.show(value);
     } catch (const CalcError&) {
-        form.display() = kOverflowText;
+        form.display.showText(kOverflowText);
     }
 }
 

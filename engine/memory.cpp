@@ -1,9 +1,8 @@
 // The memory keys and pi: they work on the display only, never on the running
 // value or the pending operation.
-#include "engine/display_value.h"
-#include "engine/entry.h"
+#include "engine/memory.h"
+
 #include "engine/form.h"
-#include "engine/operators.h"
 #include "engine/texts.h"
 #include "numeric/arithmetic.h"
 #include "numeric/elementary.h"
@@ -13,20 +12,29 @@
 namespace velmor {
 namespace {
 
-void memoryClear(Form& form, const Press&) {
-    form.engine.memoryValue = 0;
-    showResult(form, "0");
+// A value the display cannot show in the word (a memory filled in Dec) shows
+// the overflow text.
+void showValueOrOverflow(Form& form, Decimal value) {
+    try {
+        form.display.show(value);
+    } catch (const CalcError&) {
+        form.display.showText(kOverflowText);
+    }
 }
 
-void memoryRecall(Form& form, const Press&) { showNumber(form, form.engine.memoryValue); }
+void memoryClear(Form& form, const Press&) {
+    form.engine.memoryValue = 0;
+    form.display.show(0);
+}
+
+void memoryRecall(Form& form, const Press&) { showValueOrOverflow(form, form.engine.memoryValue); }
 
 // The memory stays within the range: a display or sum beyond it leaves it as it was.
 void storeInMemory(Form& form, Decimal addend) {
     try {
-        form.engine.memoryValue = checkedSum(displayedLeading(form), addend);
+        form.engine.memoryValue = checkedSum(form.display.read(Reading::Leading), addend);
     } catch (const CalcError&) {
-        form.display() = kOverflowText;
-        form.engine.newEntry = true;
+        form.display.showText(kOverflowText);
     }
 }
 
@@ -35,7 +43,7 @@ void memoryAdd(Form& form, const Press&) { storeInMemory(form, form.engine.memor
 // Pi is entered like a typed number: its value is the 15 digits the display
 // shows, so Sin of it is the sine of 3.14159265358979, as for the typed text.
 // In Hex, Oct and Bin it is the whole number 3.
-void pi(Form& form, const Press&) { showNumber(form, strictNumber(numberText(math::pi()))); }
+void pi(Form& form, const Press&) { form.display.show(strictNumber(numberText(math::pi()))); }
 
 }  // namespace
 

@@ -4,7 +4,6 @@
 #include "engine/entry.h"
 #include "engine/failure_display.h"
 #include "engine/form.h"
-#include "engine/operand.h"
 #include "numeric/arithmetic.h"
 
 namespace velmor {
@@ -40,8 +39,8 @@ void applyOneOperandKey(Form& form, int opIndex) {
     if (!function) return;
     try {
         // The whole display must be a number: "12abc" is refused, not read as 12.
-        const Decimal x = readDisplay(form, Reading::Strict);
-        showOperand(form, function->apply(x));
+        const Decimal x = form.display.read(Reading::Strict);
+        form.display.show(function->apply(x));
     } catch (const CalcError& error) {
         showFailure(form, error.code, function->failures);
     }

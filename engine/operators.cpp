@@ -1,13 +1,11 @@
 #include "engine/operators.h"
 
 #include "engine/controls.h"
-#include "engine/display_value.h"
 #include "engine/equals.h"
 #include "engine/failure_display.h"
 #include "engine/form.h"
 #include "engine/history.h"
 #include "engine/one_operand.h"
-#include "engine/operand.h"
 #include "engine/pending.h"
 #include "numeric/errors.h"
 
@@ -16,31 +14,27 @@ namespace {
 
 // The keys record the operand they find, but compute nothing on hexadecimal text.
 void refuseHexOperand(Form& form) {
-    try {
-        recordOperand(form, readDisplay(form, Reading::Leading));
-    } catch (const CalcError&) {
-        // Text that is no hexadecimal numeral has no operand to record.
-    }
+    // Text that is no hexadecimal numeral has no operand to record.
+    if (const std::optional<Decimal> operand = form.display.tryRead(Reading::Leading); operand && form.display.startsWithNumber())
+        recordOperand(form, *operand);
     refuseInHex(form);
 }
 
 void pressOperator(Form& form, const Press& press) {
     const bool oneOperand = isOneOperandKey(press.index);
-    if (form.display().empty()) {
+    const bool hex = form.display.format().base == kHex;
+    if (form.display.text().empty()) {
         // Right after "/" or "x^y" the display is empty: a second operator replaces the first.
         recordOperand(form, 0);
-        if (!oneOperand && !hexSelected(form)) replacePendingOperation(form, binaryOpOfKey(press.control).value_or(BinaryOp::None));
+        if (!oneOperand && !hex) replacePendingOperation(form, binaryOpOfKey(press.control).value_or(BinaryOp::None));
         return;
     }
     // In Hex the two-operand keys refuse; the one-operand keys compute as in Oct and Bin.
-    if (hexSelected(form) && !oneOperand) return refuseHexOperand(form);
-    Decimal operand;
-    try {
-        operand = readDisplay(form, Reading::Leading);
-    } catch (const CalcError&) {
-        return;  // an unreadable display (beyond the range, not a numeral) changes nothing
-    }
-    recordOperand(form, operand);
+    if (hex && !oneOperand) return refuseHexOperand(form);
+    const std::optional<Decimal> operand = form.display.tryRead(Reading::Leading);
+    // An unreadable display (beyond the range or the word, no numeral) changes nothing.
+    if (!operand || !form.display.startsWithNumber()) return;
+    recordOperand(form, *operand);
     if (isOneOperandKey(press.index)) applyOneOperandKey(form, press.index);
     else beginBinaryOperation(form, binaryOpOfKey(press.control).value_or(BinaryOp::None));
 }

@@ -1,4 +1,4 @@
-// Operator keys, equals and parentheses; memory keys and pi.
+// The operator keys and equals.
 #pragma once
 
 #include "engine/actions.h"
@@ -6,6 +6,5 @@
 namespace velmor {
 
 void registerOperatorActions(ActionTable& table);
-void registerMemoryActions(ActionTable& table);
 
 }  // namespace velmor

@@ -8,7 +8,6 @@
 #include "engine/entry.h"
 #include "engine/failure_display.h"
 #include "engine/form.h"
-#include "engine/operand.h"
 
 namespace velmor {
 namespace {
@@ -53,11 +52,11 @@ const BinaryOperation* findOperation(BinaryOp op) {
 
 Completion apply(Form& form, const BinaryOperation& op) {
     try {
-        const Decimal right = readDisplay(form, op.secondOperand);
-        showOperand(form, op.apply(form.engine.accumulator, right));
+        const Decimal right = form.display.read(op.secondOperand);
+        form.display.show(op.apply(form.engine.accumulator, right));
         // The running value is what the display holds: the full value behind a
-        // decimal result, or the 32-bit numeral.
-        form.engine.accumulator = readDisplay(form, Reading::Leading);
+        // decimal result, or the numeral's value in the word.
+        form.engine.accumulator = form.display.read(Reading::Leading);
         return Completion::Completed;
     } catch (const CalcError& error) {
         showFailure(form, error.code, op.failures);
@@ -87,7 +86,7 @@ BinaryOp binaryOpNamed(std::string_view name) {
 Completion completePendingOperation(Form& form) {
     const BinaryOperation* op = findOperation(form.engine.pendingOp);
     form.engine.pendingOp = BinaryOp::None;
-    form.engine.operandSincePending = false;
+    form.engine.operandsAtPending = form.display.operandCount();
     return op ? apply(form, *op) : Completion::NothingPending;
 }
 
@@ -95,9 +94,9 @@ Completion completePendingOperation(Form& form) {
 // after "/" and "x^y"): only the operation changes.
 bool replacePendingOperation(Form& form, BinaryOp replacement) {
     EngineState& engine = form.engine;
-    if (replacement == BinaryOp::None || engine.pendingOp == BinaryOp::None || engine.operandSincePending) return false;
+    if (replacement == BinaryOp::None || engine.pendingOp == BinaryOp::None || form.operandSincePending()) return false;
     engine.pendingOp = replacement;
-    engine.newEntry = true;
+    form.display.endEntry();
     return true;
 }
 
@@ -106,20 +105,20 @@ void beginBinaryOperation(Form& form, BinaryOp operation) {
     if (!op) return;
     if (replacePendingOperation(form, operation)) return;
     EngineState& engine = form.engine;
-    if (engine.pendingOp != BinaryOp::None && engine.operandSincePending &&
+    if (engine.pendingOp != BinaryOp::None && form.operandSincePending() &&
         completePendingOperation(form) == Completion::Failed)
         return;
     try {
-        const Decimal running = readDisplay(form, Reading::Leading);
-        if (op->emptiesDisplay) form.display().clear();
-        else writeOperand(form, running);
+        const Decimal running = form.display.read(Reading::Leading);
+        if (op->emptiesDisplay) form.display.clear();
+        else form.display.show(running);
         engine.accumulator = running;
         engine.pendingOp = operation;
     } catch (const CalcError&) {
         // A display that is no number of the base starts nothing.
     }
-    engine.newEntry = true;
-    engine.operandSincePending = false;
+    form.display.endEntry();
+    engine.operandsAtPending = form.display.operandCount();
 }
 
 }  // namespace velmor

@@ -35,18 +35,25 @@ VariableValues answeredValues(const FormulaState& f) {
 
 void capture(Form& form) {
     FormulaState& f = form.formula;
-    f.captured = form.display();
+    f.captured = form.display.text();
     f.formulaText = f.captured;
     f.answered.clear();
     f.formulaCaptured = 1;
+}
+
+// The value given at a prompt for A to E: the display as typed in Dec (the
+// formula takes it as text), the numeral's value outside Dec.
+std::string valueText(const Form& form) {
+    if (form.display.format().decimal()) return form.display.text();
+    return numberText(form.display.read(Reading::Strict));
 }
 
 // Takes the display as the value of the prompt's letter. F must be a number;
 // when it is not, this throws and the prompt stays open for another try.
 void takeValue(Form& form, char letter) {
     FormulaState& f = form.formula;
-    if (letter == 'F') f.valueF = strictNumber(form.display());
-    else f.values[static_cast<size_t>(variableSlot(letter))] = form.display();
+    if (letter == 'F') f.valueF = form.display.read(Reading::Strict);
+    else f.values[static_cast<size_t>(variableSlot(letter))] = valueText(form);
     f.answered += letter;
     f.formulaText = substitutedText(tokenizeFormula(f.captured), answeredValues(f));
 }
@@ -70,35 +77,56 @@ std::string firstNumberDigits(const std::string& formula) {
     return {};
 }
 
-// Shows the substituted formula, then its value. True when a result is shown.
-bool evaluate(Form& form) {
+void markResult(Form& form) {
+    form.control(Ctl::SendFormula).text = kNewCaption;
+    form.formula.resultShown = true;
+}
+
+// Shows a value after the result mark ("Result = 19"), a number like any key's
+// result: every key reads the value behind the text.
+void showResultValue(Form& form, Decimal value) {
+    try {
+        form.display.show(value, std::string(kResultMark) + " ");
+        markResult(form);
+    } catch (const CalcError&) {
+        form.display.showText(kOverflowText);  // beyond the word of Hex, Oct or Bin
+    }
+}
+
+// A formula with no operation: its single number is the result, kept as it
+// was typed; an empty one shows nothing.
+void showUnchanged(Form& form, const std::string& formula) {
+    if (isBlank(formula)) return form.display.setText(formula);
+    const std::string label = std::string(kResultMark) + " ";
+    try {
+        form.display.showAsTyped(label, formula);
+    } catch (const CalcError& error) {
+        if (error.code == ErrCode::TypeMismatch) form.display.showText(label + formula);
+        else form.display.showText(kOverflowText);
+    }
+    markResult(form);
+}
+
+// Shows the formula's value, or the text of its failure.
+void evaluate(Form& form) {
     FormulaState& f = form.formula;
     promptBox(form).visible = false;
     promptBox(form).text = kResultDue;
     f.promptLetter = 0;
     f.formulaCaptured = 0;
-    form.display() = f.formulaText;
     form.control(Ctl::WorkValue).text.clear();
     const Evaluation result = evaluateFormula(f.captured, answeredValues(f));
-    if (result.outcome == EvaluationOutcome::Unchanged) return true;
-    form.display() = outcomeText(result);
-    if (result.outcome != EvaluationOutcome::Value) return false;
+    if (result.outcome == EvaluationOutcome::Unchanged) return showUnchanged(form, f.formulaText);
+    if (result.outcome != EvaluationOutcome::Value) return form.display.showText(outcomeText(result));
     form.control(Ctl::WorkValue).text = firstNumberDigits(f.formulaText);
-    return true;
-}
-
-void markResult(Form& form) {
-    if (isBlank(form.display())) return;
-    form.display() = std::string(kResultMark) + " " + form.display();
-    form.control(Ctl::SendFormula).text = kNewCaption;
-    form.formula.resultShown = true;
+    showResultValue(form, result.value);
 }
 
 }  // namespace
 
 void sendFormula(Form& form) {
-    if (form.display().find(kResultMark) != std::string::npos) {
-        form.display().clear();
+    if (form.display.text().find(kResultMark) != std::string::npos) {
+        form.display.clear();
         return;
     }
     FormulaState& f = form.formula;
@@ -112,11 +140,11 @@ void sendFormula(Form& form) {
         }
     }
     if (const char letter = nextLetter(f)) {
-        form.display().clear();
+        form.display.clear();
         askFor(form, letter);
         return;
     }
-    if (evaluate(form)) markResult(form);
+    evaluate(form);
 }
 
 void pressOkOrNew(Form& form) {
@@ -129,7 +157,7 @@ void resetFormula(Form& form) {
     promptBox(form).text.clear();
     f.promptLetter = 0;
     form.control(Ctl::WorkValue).text.clear();
-    form.display().clear();
+    form.display.clear();
     f.formulaCaptured = 0;
     f.formulaText.clear();
     f.captured.clear();

@@ -1,11 +1,11 @@
 #include "formula/formula_entry.h"
 
-#include "bases/procedures.h"
-#include "engine/form.h"
+#include "bases/base_keys.h"
 #include "engine/entry.h"
+#include "engine/form.h"
 #include "engine/history.h"
-#include "engine/display_value.h"
 #include "numeric/errors.h"
+#include "numeric/numtext.h"
 
 namespace velmor {
 namespace {
@@ -14,15 +14,11 @@ namespace {
 // on its option would, and does nothing when Dec is already chosen.
 bool selectDecimal(Form& form) {
     const Ctl dec = baseOption(kDec);
-    if (form.isSelected(dec)) return true;
+    if (form.display.format().decimal()) return true;
     form.selectOption(dec);
-    try {
-        runClick(form, dec);
-    } catch (const CalcError&) {
-        return false;
-    }
-    // A display the base change cannot convert puts the old base back; formula entry stays off.
-    return form.isSelected(dec);
+    runClick(form, dec);
+    // A display the base change cannot convert keeps the old base; formula entry stays off.
+    return form.display.format().decimal();
 }
 
 }  // namespace
@@ -30,25 +26,41 @@ bool selectDecimal(Form& form) {
 bool typingFormula(const Form& form) { return form.formula.formulaMode == 1; }
 
 void typeOperator(Form& form, const Press& press) {
-    const bool empty = form.display().empty();
-    try {
-        const Decimal operand = displayedLeading(form);
-        recordOperand(form, operand);
-        if (!empty) setRunningValue(form, operand);
-    } catch (const CalcError&) {
-        // A formula that starts with a number beyond the range has no operand to record.
+    const bool empty = form.display.text().empty();
+    if (const std::optional<Decimal> operand = form.display.tryRead(Reading::Leading)) {
+        recordOperand(form, *operand);
+        if (!empty) setRunningValue(form, *operand);
     }
+    // A formula that starts with a number beyond the range has no operand to record.
     if (empty) return;
-    endEntry(form);
-    form.display() += tableRow(press.control).formulaText;
+    form.display.endEntry();
+    form.display.append(tableRow(press.control).formulaText);
 }
 
-void typeParenthesis(Form& form, const Press& press) { form.display() += tableRow(press.control).formulaText; }
+void typeParenthesis(Form& form, const Press& press) { form.display.append(tableRow(press.control).formulaText); }
+
+// Letters are the formula's variables: they append and never start a new number.
+void typeVariable(Form& form, const Press& press) { form.display.append(std::string(1, static_cast<char>('A' + press.index))); }
+
+// A base change while a formula is typed converts a number on display, but
+// refuses a formula, which no base can show, as it refuses any text it cannot
+// convert. Back in Dec every digit and letter is usable again.
+void changeBaseKeepingFormula(Form& form, const Press& press) {
+    const std::string& text = form.display.text();
+    const bool number = isBlank(text) || form.display.tryRead(Reading::Strict).has_value();
+    if (!number) {
+        showFormatSelection(form);
+        form.platform.messageBox(errorNumberText(ErrCode::TypeMismatch), MsgIcon::None);
+        return;
+    }
+    changeBase(form, press);
+    if (form.display.format().decimal()) enableDigitKeys(form, true);
+}
 
 void startFormulaEntry(Form& form) {
     if (!selectDecimal(form)) return;
     // Every digit and every letter A to F is usable in a formula, whatever the base allowed.
-    Enables(form, true, true);
+    enableDigitKeys(form, true);
     form.formula.formulaMode = 1;
     form.control(Ctl::SendFormula).enabled = true;
 }

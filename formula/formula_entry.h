@@ -19,4 +19,11 @@ void typeOperator(Form& form, const Press& press);
 // "(" and ")": put their formula text into the display.
 void typeParenthesis(Form& form, const Press& press);
 
+// The letter keys A to F while a formula is typed: append the variable.
+void typeVariable(Form& form, const Press& press);
+
+// A base option while a formula is typed: the base changes only when the
+// display holds a number, so the formula is never lost.
+void changeBaseKeepingFormula(Form& form, const Press& press);
+
 }  // namespace velmor

@@ -1,7 +1,5 @@
 #include "help/edit_menu.h"
 
-#include "engine/display_value.h"
-#include "engine/entry.h"
 #include "engine/form.h"
 #include "engine/texts.h"
 
@@ -9,7 +7,7 @@ namespace velmor {
 namespace {
 
 void copyDisplay(Form& form) {
-    if (!form.platform.setClipboardText(form.display()))
+    if (!form.platform.setClipboardText(form.display.text()))
         form.platform.messageBox(kClipboardUnavailable, MsgIcon::Information);
 }
 
@@ -19,12 +17,10 @@ void pasteIntoDisplay(Form& form) {
         form.platform.messageBox(kClipboardUnavailable, MsgIcon::Information);
         return;
     }
-    form.display() = *text;
-    forgetShownValue(form);  // the pasted text means what it says
-    operandEntered(form);  // a pasted number is an operand like a typed one
+    form.display.setText(*text);  // the pasted text means what it says, an operand like a typed one
 }
 
-void deleteDisplay(Form& form) { form.display().clear(); }
+void deleteDisplay(Form& form) { form.display.clear(); }
 
 }  // namespace
 

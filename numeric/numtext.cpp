@@ -4,20 +4,15 @@
 #include <cstdlib>
 
 #include "numeric/errors.h"
+#include "numeric/radix.h"
 #include "numeric/range.h"
 
 namespace velmor {
 namespace {
 
-bool isSkippedBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isSkippedBlank(char c) { return kBlankCharacters.find(c) != std::string_view::npos; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-int digitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return 99;
-}
 
 // Collects a decimal number digit by digit, keeping only what decides the
 // value rounded to 34 digits: the first 40 significant digits, whether any
@@ -65,8 +60,8 @@ Decimal readPrefixedInteger(std::string_view s, size_t& pos, int radix, bool ski
     std::uint64_t value = 0;
     while (pos < s.size()) {
         if (skipBlanks && isSkippedBlank(s[pos])) { ++pos; continue; }
-        const int d = digitValue(s[pos]);
-        if (d >= radix) break;
+        const int d = radix::digitValue(s[pos]);
+        if (d < 0 || d >= radix) break;
         value = value * radix + d;
         if (value > 0xFFFFFFFFull) fail(ErrCode::Overflow);
         ++pos;
@@ -132,10 +127,7 @@ Decimal leadingNumber(std::string_view s) {
 }
 
 Decimal strictNumber(std::string_view s) {
-    size_t begin = 0, end = s.size();
-    while (begin < end && (s[begin] == ' ' || s[begin] == '\t')) ++begin;
-    while (end > begin && (s[end - 1] == ' ' || s[end - 1] == '\t')) --end;
-    const std::string_view t = s.substr(begin, end - begin);
+    const std::string_view t = trimBlanks(s);
     if (t.size() >= 3 && t[0] == '&' && prefixRadix(t[1]) != 0) {
         size_t pos = 2;
         const Decimal value = readPrefixedInteger(t, pos, prefixRadix(t[1]), false);
@@ -251,10 +243,12 @@ std::int32_t intMod(Decimal a, Decimal b) {
     return static_cast<std::int32_t>(dividend % divisor);
 }
 
-bool isBlank(std::string_view text) {
-    for (char c : text)
-        if (c != ' ') return false;
-    return true;
+std::string_view trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(kBlankCharacters);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlankCharacters) - first + 1);
 }
+
+bool isBlank(std::string_view text) { return trimBlanks(text).empty(); }
 
 }  // namespace velmor

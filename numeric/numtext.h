@@ -34,7 +34,11 @@ std::int32_t round32(Decimal value);
 // Int(a) Mod Int(b) with the sign of the dividend; DivByZero when Int(b) is 0.
 std::int32_t intMod(Decimal a, Decimal b);
 
-// True when the text, trimmed of blanks, is empty.
+// Blanks: spaces, tabs and line breaks, wherever a text is trimmed or skipped.
+inline constexpr std::string_view kBlankCharacters = " \t\r\n";
+// The text without the blanks around it.
+std::string_view trimBlanks(std::string_view text);
+// True when the text is empty or only blanks.
 bool isBlank(std::string_view text);
 
 }  // namespace velmor

@@ -4,16 +4,17 @@
 #include "numeric/numtext.h"
 
 namespace velmor::radix {
-namespace {
 
-constexpr std::uint64_t kWordRange = 0x100000000ull;  // 2^32
-
-// Value of an upper-case digit character, or a value no base has.
 int digitValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return 99;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
 }
+
+namespace {
+
+constexpr std::uint64_t kWordRange = 0x100000000ull;  // 2^32
 
 // The 32-bit pattern of the value rounded halves to even; negative values
 // become their two's complement.
@@ -34,7 +35,7 @@ std::string digitsOf(std::uint32_t word, unsigned radix) {
 std::int32_t readWord(std::string_view numeral, int radix) {
     if (numeral.empty()) fail(ErrCode::TypeMismatch);
     for (char c : numeral)
-        if (digitValue(c) >= radix) fail(ErrCode::TypeMismatch);
+        if (digitValue(c) < 0 || digitValue(c) >= radix) fail(ErrCode::TypeMismatch);
     std::uint64_t value = 0;
     for (char c : numeral) {
         value = value * static_cast<unsigned>(radix) + static_cast<unsigned>(digitValue(c));
@@ -53,11 +54,8 @@ std::int32_t readBinary(std::string_view numeral) { return readWord(numeral, 2);
 std::int32_t readOctal(std::string_view numeral) { return readWord(numeral, 8); }
 std::int32_t readHex(std::string_view numeral) { return readWord(numeral, 16); }
 
-namespace {
-
 std::uint32_t wordMask(int bits) { return bits >= 32 ? 0xFFFFFFFFu : (1u << bits) - 1; }
 
-// The low bits of a 32-bit pattern as a signed value of the word.
 std::int32_t signedInWord(std::uint32_t pattern, int bits) {
     const std::uint32_t low = pattern & wordMask(bits);
     const std::uint32_t top = 1u << (bits - 1);
@@ -65,29 +63,32 @@ std::int32_t signedInWord(std::uint32_t pattern, int bits) {
                      : static_cast<std::int32_t>(low);
 }
 
-}  // namespace
+std::string patternText(std::uint32_t pattern, Word word) {
+    return digitsOf(pattern & wordMask(word.bits), static_cast<unsigned>(word.radix));
+}
+
+int numeralWidth(Word word) { return static_cast<int>(patternText(wordMask(word.bits), word).size()); }
 
 std::string wordText(Decimal value, Word word) {
     const std::int64_t whole = round32(value);
     const std::int64_t limit = std::int64_t{1} << (word.bits - 1);
     if (whole < -limit || whole >= limit) fail(ErrCode::Overflow);
-    return digitsOf(static_cast<std::uint32_t>(whole) & wordMask(word.bits), static_cast<unsigned>(word.radix));
+    return patternText(static_cast<std::uint32_t>(whole), word);
 }
 
 std::int32_t readWordNumeral(std::string_view numeral, Word word) {
-    return signedInWord(static_cast<std::uint32_t>(readWord(numeral, word.radix)), word.bits);
+    const auto pattern = static_cast<std::uint32_t>(readWord(numeral, word.radix));
+    if (pattern > wordMask(word.bits)) fail(ErrCode::Overflow);
+    return signedInWord(pattern, word.bits);
 }
 
-std::int32_t lenientWordNumeral(std::string_view text, Word word) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return 0;
-    const auto last = text.find_last_not_of(" \t");
-    try {
-        return readWordNumeral(text.substr(first, last - first + 1), word);
-    } catch (const CalcError& error) {
-        if (error.code == ErrCode::TypeMismatch) return 0;
-        throw;
-    }
+std::optional<std::int32_t> leadingWordNumeral(std::string_view text, Word word) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return std::nullopt;
+    size_t end = first;
+    while (end < text.size() && digitValue(text[end]) >= 0 && digitValue(text[end]) < word.radix) ++end;
+    if (end == first) return std::nullopt;
+    return readWordNumeral(text.substr(first, end - first), word);
 }
 
 }  // namespace velmor::radix

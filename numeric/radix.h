@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,15 +37,29 @@ struct Word {
 // outside the word's signed range (Byte: -128 to 127).
 std::string wordText(Decimal value, Word word);
 
-// The signed value of a numeral read as a word: its low `bits` bits, negative
-// when the top one is set (Byte 11111111 is -1). TypeMismatch for an empty text
-// or a character that is no digit of the radix; Overflow beyond 32 bits.
+// The numeral of a bit pattern's low `bits` bits, as the word shows it (Byte 0xFF is FF).
+std::string patternText(std::uint32_t pattern, Word word);
+
+// Digits of the word's widest numeral: Dword 8 hex, 11 octal, 32 binary digits.
+int numeralWidth(Word word);
+// The largest pattern of the word: 2^bits - 1.
+std::uint32_t wordMask(int bits);
+// The low bits of a pattern as the word's signed value (Byte 0xFF is -1).
+std::int32_t signedInWord(std::uint32_t pattern, int bits);
+
+// The value of a digit character in any radix up to 16, upper or lower case;
+// -1 for a character that is no digit.
+int digitValue(char c);
+
+// The signed value of a numeral read as a word: its bits, negative when the top
+// one is set (Byte 11111111 is -1). TypeMismatch for an empty text or a
+// character that is no digit of the radix; Overflow for a value wider than
+// the word (Byte 100 in Hex), so an over-wide numeral is never silently cut.
 std::int32_t readWordNumeral(std::string_view numeral, Word word);
 
-// A text read as a numeral of the word where one is expected (blanks around it
-// skipped), and 0 where it is none: empty, or an error text. Not a prefix of
-// the text, so "Error :overflow" in Hex is 0 and never the digit E.
-// Overflow beyond 32 bits.
-std::int32_t lenientWordNumeral(std::string_view text, Word word);
+// The numeral at the start of a text (blanks before it skipped, digits in
+// either case) read as the word; nothing when the text does not start with a
+// digit of the radix. Overflow as readWordNumeral.
+std::optional<std::int32_t> leadingWordNumeral(std::string_view text, Word word);
 
 }  // namespace velmor::radix

@@ -1,5 +1,4 @@
 // The 21 keys of the function group: reciprocal, inverse and hyperbolic functions.
-#include "engine/entry.h"
 #include "engine/form.h"
 #include "numeric/errors.h"
 #include "numeric/extended_math.h"
@@ -14,11 +13,11 @@ namespace {
 // box and leaves the display as it was.
 void extendedKey(Form& form, const Press& press) {
     try {
-        const Decimal v = displayedLeading(form);
-        showNumber(form, math::extendedFunction(press.index, v, selectedUnit(form)));
+        const Decimal v = form.display.read(Reading::Leading);
+        showFunctionValue(form, math::extendedFunction(press.index, v, selectedUnit(form)));
     } catch (const CalcError& error) {
-        if (error.code == ErrCode::DivByZero) showResult(form, kDivideByZeroText);
-        else if (error.code == ErrCode::InvalidCall) showResult(form, kInvalidInputText);
+        if (error.code == ErrCode::DivByZero) form.display.showText(kDivideByZeroText);
+        else if (error.code == ErrCode::InvalidCall) form.display.showText(kInvalidInputText);
         else form.platform.messageBox(errorNumberText(error.code), MsgIcon::None);
     }
 }

@@ -1,5 +1,4 @@
 // "n!": the factorial, or Gamma(v + 1) for a value that is not whole.
-#include "engine/entry.h"
 #include "engine/form.h"
 #include "numeric/combinatorics.h"
 #include "numeric/errors.h"
@@ -12,15 +11,15 @@ namespace {
 // key apologises in a message box and empties the display once it is closed.
 void factorialKey(Form& form, const Press&) {
     try {
-        const Decimal v = displayedLeading(form);
+        const Decimal v = form.display.read(Reading::Leading);
         if (v.isNegative() && !v.isZero()) {
-            showResult(form, kFactorialInvalidText);
+            form.display.showText(kFactorialInvalidText);
             return;
         }
-        showNumber(form, math::factorial(v));
+        showFunctionValue(form, math::factorial(v));
     } catch (const CalcError&) {
         form.platform.messageBox(kUnsupportedValueText, MsgIcon::None);
-        showResult(form, "");
+        form.display.showText("");
     }
 }
 

@@ -5,19 +5,12 @@
 
 namespace velmor {
 
-std::optional<Decimal> leadingDisplayValue(const Form& form) {
+void showFunctionValue(Form& form, Decimal value) {
     try {
-        return displayedLeading(form);
+        form.display.show(value);
     } catch (const CalcError&) {
-        return std::nullopt;
-    }
-}
-
-std::optional<Decimal> strictDisplayValue(const Form& form) {
-    try {
-        return displayedStrict(form);
-    } catch (const CalcError&) {
-        return std::nullopt;
+        if (form.display.format().decimal()) throw;
+        form.display.showText(kOverflowText);
     }
 }
 

@@ -1,11 +1,7 @@
-// What the scientific keys share: their texts and reading the display.
+// What the scientific keys share: their texts and showing a function's value.
 #pragma once
 
-#include <optional>
-#include <string>
-
 #include "engine/actions.h"
-#include "engine/display_value.h"
 #include "engine/texts.h"
 #include "numeric/decimal.h"
 
@@ -13,11 +9,10 @@ namespace velmor {
 
 struct Form;
 
-// The display read with the leading-number parse (the full value behind a
-// result); nothing when its numeric prefix is beyond the range.
-std::optional<Decimal> leadingDisplayValue(const Form& form);
-// The display read with the strict conversion; nothing when it is not a number.
-std::optional<Decimal> strictDisplayValue(const Form& form);
+// Shows a function's value. Outside Dec a value beyond the word shows the
+// overflow text, as the operator keys do; in Dec a value beyond the range
+// throws Overflow, for each key to report its own way.
+void showFunctionValue(Form& form, Decimal value);
 
 // Registration of each group of keys.
 void registerCircleKeys(ActionTable& table);

@@ -1,5 +1,4 @@
 // "ln", "Log", "e^a", "10ª" and the square root of the displayed value.
-#include "engine/entry.h"
 #include "engine/form.h"
 #include "numeric/elementary.h"
 #include "numeric/errors.h"
@@ -14,10 +13,10 @@ using Function = Decimal (*)(Decimal);
 // Logarithms leave the display alone where they have no value (v <= 0) and
 // where the display cannot be read.
 void logarithmKey(Form& form, Function logarithm) {
-    const std::optional<Decimal> v = leadingDisplayValue(form);
+    const std::optional<Decimal> v = form.display.tryRead(Reading::Leading);
     if (!v || *v <= 0) return;
     try {
-        showNumber(form, logarithm(*v));
+        showFunctionValue(form, logarithm(*v));
     } catch (const CalcError&) {
         // The logarithm of a positive value in the range is always finite; nothing to report.
     }
@@ -26,22 +25,22 @@ void logarithmKey(Form& form, Function logarithm) {
 // Powers report a result beyond the double range, or a display too large to
 // read, as an overflow in the display.
 void powerKey(Form& form, Function power) {
-    const std::optional<Decimal> v = leadingDisplayValue(form);
+    const std::optional<Decimal> v = form.display.tryRead(Reading::Leading);
     try {
         if (!v) fail(ErrCode::Overflow);
-        showNumber(form, power(*v));
+        showFunctionValue(form, power(*v));
     } catch (const CalcError&) {
-        showResult(form, kOverflowText);
+        form.display.showText(kOverflowText);
     }
 }
 
 // The square root does not touch the running value: a pending operation keeps
 // its own left operand and takes the root as its right one.
 void squareRoot(Form& form, const Press&) {
-    const std::optional<Decimal> v = leadingDisplayValue(form);
-    if (!v) showResult(form, kOverflowText);
-    else if (*v < 0) showResult(form, kInvalidInputText);
-    else showNumber(form, math::squareRoot(*v));
+    const std::optional<Decimal> v = form.display.tryRead(Reading::Leading);
+    if (!v) form.display.showText(kOverflowText);
+    else if (*v < 0) form.display.showText(kInvalidInputText);
+    else showFunctionValue(form, math::squareRoot(*v));
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 // "Rou" (to the nearest whole number, halves to even) and "%".
-#include "engine/entry.h"
 #include "engine/form.h"
 #include "numeric/errors.h"
 #include "scientific/key_support.h"
@@ -10,15 +9,15 @@ namespace {
 // Only a display that is a number as a whole is rounded; anything else
 // (empty, an error text, a hexadecimal numeral) stays as it is.
 void roundKey(Form& form, const Press&) {
-    const std::optional<Decimal> v = strictDisplayValue(form);
-    if (v) showNumber(form, roundHalfEven(*v));
+    const std::optional<Decimal> v = form.display.tryRead(Reading::Strict);
+    if (v) showFunctionValue(form, roundHalfEven(*v));
 }
 
 // Percent stands alone: it does not combine with a pending operation.
 void percentKey(Form& form, const Press&) {
-    const std::optional<Decimal> v = leadingDisplayValue(form);
-    if (v) showNumber(form, *v / 100);
-    else showResult(form, kOverflowText);
+    const std::optional<Decimal> v = form.display.tryRead(Reading::Leading);
+    if (v) showFunctionValue(form, *v / 100);
+    else form.display.showText(kOverflowText);
 }
 
 }  // namespace

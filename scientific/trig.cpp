@@ -1,5 +1,4 @@
 // "Sin", "Cos" and "Tan" of the displayed angle in the selected unit.
-#include "engine/entry.h"
 #include "engine/form.h"
 #include "numeric/angles.h"
 #include "numeric/errors.h"
@@ -13,7 +12,7 @@ using CircleFunction = void (*)(Form&, Decimal angle, AngleUnit unit);
 
 // A display whose numeric prefix cannot be read is left as it is.
 void applyToDisplayedAngle(Form& form, CircleFunction function) {
-    const std::optional<Decimal> angle = leadingDisplayValue(form);
+    const std::optional<Decimal> angle = form.display.tryRead(Reading::Leading);
     if (!angle) return;
     try {
         function(form, *angle, selectedUnit(form));
@@ -23,13 +22,13 @@ void applyToDisplayedAngle(Form& form, CircleFunction function) {
     }
 }
 
-void showSine(Form& form, Decimal angle, AngleUnit unit) { showNumber(form, math::circleValues(angle, unit).sin); }
-void showCosine(Form& form, Decimal angle, AngleUnit unit) { showNumber(form, math::circleValues(angle, unit).cos); }
+void showSine(Form& form, Decimal angle, AngleUnit unit) { showFunctionValue(form, math::circleValues(angle, unit).sin); }
+void showCosine(Form& form, Decimal angle, AngleUnit unit) { showFunctionValue(form, math::circleValues(angle, unit).cos); }
 
 // Only an exact zero cosine is a pole; in radians no decimal angle reaches one.
 void showTangent(Form& form, Decimal angle, AngleUnit unit) {
-    if (math::tangentHasPole(angle, unit)) showResult(form, kInfinityText);
-    else showNumber(form, math::tangentOf(angle, unit));
+    if (math::tangentHasPole(angle, unit)) form.display.showText(kInfinityText);
+    else showFunctionValue(form, math::tangentOf(angle, unit));
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 
 // A display too large to read prepares nothing.
 void prepare(Form& form, const Press& press) {
-    if (!leadingDisplayValue(form)) return;
+    if (!form.display.tryRead(Reading::Leading)) return;
     if (const auto operation = binaryOpOfKey(press.control)) beginBinaryOperation(form, *operation);
 }
 

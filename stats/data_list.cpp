@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "engine/display_value.h"
-#include "engine/entry.h"
 #include "engine/form.h"
 #include "numeric/errors.h"
 #include "stats/error_box.h"
@@ -46,22 +44,27 @@ void enterValue(Form& form, const Press&) {
     }
     Decimal value;
     try {
-        value = displayedLeading(form);
+        value = form.display.read(Reading::Leading);
     } catch (const CalcError& error) {
         // A number beyond the double range cannot be stored: refuse it and say why.
         showErrorBox(form, error.code);
         return;
     }
     form.stats.statData[storedCount(form)] = value;
-    endEntry(form);  // the value stays on show; the next digit starts a new one
+    form.display.endEntry();  // the value stays on show; the next digit starts a new one
     form.stats.statCount += 1;
     advanceHistoryCursor(form);
 }
 
 void reviewValues(Form& form, const Press&) { reviewNext(form, form.stats.statData); }
 
+// A count beyond the word (Byte holds up to 127) shows the overflow text.
 void showCount(Form& form, const Press&) {
-    showNumber(form, Decimal::fromInt64(static_cast<std::int64_t>(form.stats.statCount)));
+    try {
+        form.display.show(Decimal::fromInt64(static_cast<std::int64_t>(form.stats.statCount)));
+    } catch (const CalcError&) {
+        form.display.showText(kOverflowText);
+    }
 }
 
 void clearStatistics(Form& form, const Press&) {

@@ -1,7 +1,5 @@
 #include "stats/summary_keys.h"
 
-#include "engine/display_value.h"
-#include "engine/entry.h"
 #include "engine/form.h"
 #include "engine/texts.h"
 #include "numeric/errors.h"
@@ -24,14 +22,14 @@ int powerOfSumKey(Ctl key) {
 // With values present, a mean or deviation that leaves the double range shows
 // the same overflow text as the sums; the "enter data" messages are kept for
 // an empty list, where they are true.
-void showOverflow(Form& form) { showResult(form, kOverflowText); }
+void showOverflow(Form& form) { form.display.showText(kOverflowText); }
 
 }  // namespace
 
 void showSum(Form& form, const Press& press) {
-    if (listIsEmpty(form)) return showResult(form, "");
+    if (listIsEmpty(form)) return form.display.showText("");
     try {
-        showNumber(form, sumOfPowers(enteredValues(form), powerOfSumKey(press.control)));
+        form.display.show(sumOfPowers(enteredValues(form), powerOfSumKey(press.control)));
     } catch (const CalcError&) {
         showOverflow(form);
     }
@@ -45,7 +43,7 @@ template <typename Statistic, typename OtherFailure>
 void showStatistic(Form& form, const char* emptyMessage, Statistic statistic, OtherFailure otherFailure) {
     if (listIsEmpty(form)) return form.platform.messageBox(emptyMessage, MsgIcon::Information);
     try {
-        showNumber(form, statistic(enteredValues(form)));
+        form.display.show(statistic(enteredValues(form)));
     } catch (const CalcError& error) {
         if (error.code == ErrCode::Overflow) return showOverflow(form);
         otherFailure(error.code);
@@ -64,12 +62,12 @@ void showPopulationStdDev(Form& form, const Press&) {
 
 void showSampleStdDev(Form& form, const Press&) {
     // A single value has no sample deviation.
-    showStatistic(form, kEnterSomeValuesText, sampleStdDev, [&](ErrCode) { showResult(form, kErrorText); });
+    showStatistic(form, kEnterSomeValuesText, sampleStdDev, [&](ErrCode) { form.display.showText(kErrorText); });
 }
 
 void showNaturalSum(Form& form, const Press& press) {
     try {
-        showNumber(form, naturalSum(press.index, displayedLeading(form)));
+        form.display.show(naturalSum(press.index, form.display.read(Reading::Leading)));
     } catch (const CalcError&) {
         showOverflow(form);
     }

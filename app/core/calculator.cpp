@@ -4,9 +4,9 @@
 
 #include "app/core/dispatch.h"
 #include "bases/bases_actions.h"
-#include "engine/display_value.h"
 #include "engine/entry.h"
 #include "engine/history.h"
+#include "engine/memory.h"
 #include "engine/operators.h"
 #include "formula/formula_actions.h"
 #include "help/about.h"
@@ -64,7 +64,7 @@ bool Calculator::accepts(Ctl control) const {
 void Calculator::click(Ctl control) {
     if (!accepts(control)) return;
     if (tableRow(control).kind == Kind::Option) form_.selectOption(control);
-    guarded([&] { runRealClick(form_, control); });
+    guarded([&] { runClick(form_, control); });
 }
 
 void Calculator::menu(Menu item) {
@@ -72,11 +72,14 @@ void Calculator::menu(Menu item) {
     if (const MenuAction action = actions_.menu[static_cast<int>(item)]) guarded([&] { action(form_); });
 }
 
+// A typed character works its key exactly as a click does, and only when the
+// key would take a click: disabled keys refuse their characters too.
 bool Calculator::keyPress(int keyAscii) {
     if (!form_.help.mainEnabled) return true;
-    bool mapped = false;
-    guarded([&] { mapped = dispatchKey(form_, keyAscii); });
-    return mapped;
+    const std::optional<Ctl> key = keyOfCharacter(form_, keyAscii);
+    if (!key || !accepts(*key)) return false;
+    click(*key);
+    return true;
 }
 
 void Calculator::mousePress(Ctl control, int button) {
@@ -103,10 +106,6 @@ void Calculator::whatsThisClick(Ctl control) {
     guarded([&] { routeWhatsThisClick(form_, control); });
 }
 
-void Calculator::displayEdited(const std::string& text) {
-    form_.display() = text;
-    forgetShownValue(form_);  // an edited display means what it shows
-    form_.engine.operandSincePending = true;
-}
+void Calculator::displayEdited(const std::string& text) { form_.display.setText(text); }
 
 }  // namespace velmor

@@ -22,8 +22,8 @@ public:
     // A left click on a control (ignored while it is disabled or hidden).
     void click(Ctl control);
     void menu(Menu item);
-    // A typed character, whichever control has the focus; true when the
-    // keyboard dispatcher mapped it to a key.
+    // A typed character, whichever control has the focus; true when it
+    // worked a key (a disabled key refuses its character).
     bool keyPress(int keyAscii);
     void mousePress(Ctl control, int button);
     void mouseMove(Ctl control, int buttons);

@@ -1,6 +1,8 @@
 // Keyboard dispatcher, mouse routing and the View menu of the main window.
 #pragma once
 
+#include <optional>
+
 #include "engine/actions.h"
 
 namespace velmor {
@@ -10,8 +12,8 @@ struct Form;
 // Mouse button codes, combined when several are held.
 enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 
-// Maps a typed character to a key action; true when a row matched.
-bool dispatchKey(Form& form, int keyAscii);
+// The key a typed character works, if any.
+std::optional<Ctl> keyOfCharacter(const Form& form, int keyAscii);
 // Whether characters typed while `control` has the focus go to dispatchKey (the
 // work text boxes keep theirs to themselves).
 bool routesKeys(Ctl control);

@@ -47,7 +47,7 @@ void Runner::registerShownExpectations() {
         std::string why;
         if (!wholeNumber(arg(l, 2), kLargestNumber, why)) return problem(l, "display-length " + why);
         // The calculator's whole text: the display widget shows only the end of a long one.
-        const std::string got = std::to_string(window_->calculator().form().display().size());
+        const std::string got = std::to_string(window_->calculator().form().display.text().size());
         check(l, got == arg(l, 2), "display-length " + arg(l, 2), got);
     };
     expectations_["text-visible"] = [this](const Line& l) {

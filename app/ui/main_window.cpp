@@ -275,7 +275,8 @@ void MainWindow::refresh() {
         if (w->testAttribute(Qt::WA_ForceDisabled) == state.enabled) w->setEnabled(state.enabled);
         if (w->isHidden() == state.visible) w->setVisible(state.visible);
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            const QString text = s.id == Ctl::Display ? displayWidgetText(state.text) : QString::fromStdString(state.text);
+            const QString text = s.id == Ctl::Display ? displayWidgetText(form.display.text())
+                                                      : QString::fromStdString(state.text);
             if (edit->text() != text) edit->setText(text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             const QString text = QString::fromStdString(state.text);

@@ -36,8 +36,7 @@ bool contains(const std::string& text, const char* part) { return text.find(part
 
 // Keys that append to whatever the display holds; they write no result.
 bool isEntryKey(Ctl c) {
-    return inGroup(c, Group::Digits) || inGroup(c, Group::HexLetters) || c == Ctl::Point || c == Ctl::Backspace ||
-           c == Ctl::OpenParen || c == Ctl::CloseParen;
+    return c == Ctl::Point || c == Ctl::Backspace || c == Ctl::OpenParen || c == Ctl::CloseParen;
 }
 
 bool isResultText(const std::string& text) {
@@ -112,7 +111,7 @@ Session::Session() = default;
 
 std::optional<std::string> Session::step(const Action& a) {
     const auto started = std::chrono::steady_clock::now();
-    const std::string before = calc_.form().display().size() < 200 ? calc_.form().display() : std::string();
+    const std::string before = calc_.form().display.text().size() < 200 ? calc_.form().display.text() : std::string();
     const Ctl target = static_cast<Ctl>(a.target);
     switch (a.kind) {
         case Kind::Click: calc_.click(target); break;
@@ -143,7 +142,7 @@ std::optional<std::string> Session::step(const Action& a) {
 std::optional<std::string> Session::checkInvariants() const {
     const Form& f = calc_.form();
     if (calc_.escapedFailures() != 0) return "a failure escaped its key action";
-    const std::string& d = f.display();
+    const std::string& d = f.display.text();
     // The calculator's own error text for a division by zero is the one allowed "inf",
     // also when Backspace has shortened it.
     std::string shown = d.size() < 200 ? d : std::string();
@@ -159,7 +158,8 @@ std::optional<std::string> Session::checkInvariants() const {
     for (int i = 0; i < 4; ++i) bases += f.isSelected(baseOption(i));
     for (Ctl u : {Ctl::Degrees, Ctl::Radians, Ctl::Grads}) units += f.isSelected(u);
     if (bases != 1 || units != 1) return "not exactly one base and one unit selected";
-    const int base = f.selectedBase();
+    const int base = f.display.format().base;
+    if (!f.isSelected(baseOption(base))) return "the base options do not show the display's base";
     for (int i = 2; i <= 9; ++i) {
         const bool allowed = base == kHex || base == kDec || (base == kOct && i < 8);
         if (!allowed && f.control(digitKey(i)).enabled) return "digit " + std::to_string(i) + " enabled in this base";
@@ -178,14 +178,14 @@ std::optional<std::string> Session::checkWrittenNumeral(const std::string& befor
     const Form& f = calc_.form();
     const Ctl key = static_cast<Ctl>(a.target);
     if (a.kind != Kind::Click || isEntryKey(key) || f.formula.formulaMode == 1) return std::nullopt;
-    const int base = f.selectedBase();
+    const int base = f.display.format().base;
     // A text of 200 characters or more is pasted, never written by a key.
-    if (base == kDec || f.display().size() >= 200 || f.display() == before || isResultText(f.display()))
+    if (base == kDec || f.display.text().size() >= 200 || f.display.text() == before || isResultText(f.display.text()))
         return std::nullopt;
     const int radix = base == kHex ? 16 : base == kOct ? 8 : 2;
-    const int bits = f.isSelected(Ctl::Radians) ? 16 : f.isSelected(Ctl::Grads) ? 8 : 32;
-    if (isWordNumeral(f.display(), radix, bits)) return std::nullopt;
-    return qualifiedName(key) + " wrote \"" + f.display().substr(0, 40) + "\", no numeral of the word";
+    const int bits = f.display.format().wordBits;
+    if (isWordNumeral(f.display.text(), radix, bits)) return std::nullopt;
+    return qualifiedName(key) + " wrote \"" + f.display.text().substr(0, 40) + "\", no numeral of the word";
 }
 
 std::optional<std::string> replay(const std::vector<Action>& actions) {

@@ -31,7 +31,7 @@ struct Harness {
     FakePlatform platform;
     Calculator calc{platform};
     Form& form() { return calc.form(); }
-    const std::string& display() { return calc.form().display(); }
+    const std::string& display() { return calc.form().display.text(); }
 
     // Clicks each control named in `keys`: "7", "+", "=", "." are the keypad
     // keys by caption; any other word is a control name such as "cmdCont(3)".

@@ -111,9 +111,9 @@ std::optional<std::string> Driver::checkState() const {
     const Calculator& calc = session_->calc;
     const Form& form = calc.form();
     if (calc.escapedFailures() != 0) return "a failure escaped a key action";
-    if (!isUtf8(form.display())) return "the display text is not valid UTF-8";
+    if (!isUtf8(form.display.text())) return "the display text is not valid UTF-8";
     auto* display = static_cast<QLineEdit*>(session_->window.widgetFor(Ctl::Display));
-    if (const QString shown = displayWidgetText(form.display()); display->text() != shown)
+    if (const QString shown = displayWidgetText(form.display.text()); display->text() != shown)
         return "the display widget shows " + std::to_string(display->text().size()) +
                " characters that are not the calculator's " + std::to_string(shown.size()) + " (" +
                display->text().left(20).toStdString() + " against " + shown.left(20).toStdString() + ")";
@@ -181,7 +181,7 @@ void Driver::step() {
     ++progress_;
     stepTimer_.start(0);  // again, if it fired while this step ran and was put off
     if (options_.verbose && depth_ == 0 && session_)
-        std::cout << "    display: " << QString::fromStdString(session_->calc.form().display()).left(40).toStdString()
+        std::cout << "    display: " << QString::fromStdString(session_->calc.form().display.text()).left(40).toStdString()
                   << std::endl;
     if (result_.failure) return;
     if (clock.elapsed() > options_.stepLimitSeconds * 1000 && depth_ == 0)

@@ -26,8 +26,7 @@ TEST(BaseChange, FailedChangePutsTheOldBaseBackWithItsWordSize) {
     Form& form = h.form();
     EXPECT_TRUE(form.isSelected(baseOption(kHex)));
     EXPECT_FALSE(form.isSelected(baseOption(kOct)));
-    EXPECT_EQ(form.bases.base, kHex);
-    EXPECT_EQ(form.bases.typedLimit, 4);
+    EXPECT_EQ(form.display.format(), (NumberFormat{kHex, 16}));
     EXPECT_TRUE(form.isSelected(Ctl::Radians));
     EXPECT_EQ(unitCaptions(form), "Dword/Word/Byte");
     EXPECT_TRUE(form.control(hexKey(0)).enabled);
@@ -42,8 +41,7 @@ TEST(BaseChange, OverflowLeavingDecimalKeepsTheAngleUnit) {
     EXPECT_EQ(h.platform.boxes[0].text, "6Overflow");
     Form& form = h.form();
     EXPECT_TRUE(form.isSelected(baseOption(kDec)));
-    EXPECT_EQ(form.bases.base, kDec);
-    EXPECT_EQ(form.bases.typedLimit, 50);
+    EXPECT_TRUE(form.display.format().decimal());
     EXPECT_TRUE(form.isSelected(Ctl::Grads));
     EXPECT_EQ(unitCaptions(form), "Deg/Rad/Grad");
     EXPECT_TRUE(form.control(digitKey(2)).enabled);
@@ -60,12 +58,12 @@ TEST(BaseChange, LeavesTheRunningCalculationAlone) {
     EngineState& engine = h.form().engine;
     engine.accumulator = 12;
     engine.pendingOp = binaryOpNamed("+");
-    for (bool newEntry : {false, true}) {
-        engine.newEntry = newEntry;
+    for (bool newNumber : {false, true}) {
         h.calc.displayEdited("7");
+        if (newNumber) h.form().display.endEntry();
         for (const char* base : {"Option1(0)", "Option1(3)", "Option1(2)", "Option1(1)"}) {
             h.press({base});
-            EXPECT_EQ(engine.newEntry, newEntry) << base;
+            EXPECT_EQ(h.form().display.startsNewNumber(), newNumber) << base;
         }
         EXPECT_EQ(h.display(), "7");
         EXPECT_EQ(engine.accumulator, 12);
@@ -90,18 +88,6 @@ TEST(BaseChange, SampledIntegersSurviveAnotherBaseAndBack) {
         }
     }
     EXPECT_TRUE(h.platform.boxes.empty());
-}
-
-TEST(HexLetters, OnlyARealPressAppendsAndTheNewNumberFlagStays) {
-    Harness h;
-    h.press({"Option1(0)", "1", "cmdhex(0)", "cmdhex(5)"});
-    EXPECT_EQ(h.display(), "1AF");
-    runClick(h.form(), hexKey(2));
-    EXPECT_EQ(h.display(), "1AF");
-    h.form().engine.newEntry = true;  // as right after an operator
-    h.press({"cmdhex(1)"});
-    EXPECT_EQ(h.display(), "1AFB");
-    EXPECT_TRUE(h.form().engine.newEntry);
 }
 
 }  // namespace

@@ -1,79 +1,43 @@
-// The keyboard dispatcher against a table of keys that only record their presses.
+// The keyboard: typed characters work the keys a click would.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <vector>
 
 #include "app/core/dispatch.h"
 #include "engine/form.h"
-#include "support/fake_platform.h"
 #include "support/keys.h"
 
 namespace velmor {
 namespace {
 
-std::vector<Press>& runs() {
-    static std::vector<Press> presses;
-    return presses;
-}
+namespace key = testing::key;
 
-ActionTable recordingTable() {
-    ActionTable table;
-    for (const ControlRow& s : controlTable())
-        table.onClick(s.id, [](Form&, const Press& p) { runs().push_back(p); });
-    return table;
-}
-
-struct KeyCase {
-    int base;
-    char typed;
-    std::optional<Ctl> runs;   // the key whose click runs, if any
-    std::string displayAfter;  // from a display of "12"
-};
-
-class Keyboard : public ::testing::Test {
-protected:
-    void SetUp() override {
-        runs().clear();
-        form.actions = &table;
-    }
-    testing::FakePlatform platform;
-    ActionTable table = recordingTable();
-    Form form{platform};
-};
-
-TEST_F(Keyboard, MapsCharactersByBaseAsTheEnabledKeysDo) {
-    const KeyCase cases[] = {
-        {kDec, '0', digitKey(0), "12"},      {kBin, '1', digitKey(1), "12"},
-        {kBin, '2', std::nullopt, "12"},  {kOct, '7', digitKey(7), "12"},
-        {kOct, '8', std::nullopt, "12"},  {kOct, '9', std::nullopt, "12"},
-        {kDec, '9', digitKey(9), "12"},      {kHex, '8', digitKey(8), "12"},
-        {kDec, 'A', std::nullopt, "12"},  {kHex, 'A', hexKey(0), "12A"},
-        {kHex, 'B', hexKey(1), "12B"},    {kHex, 'F', hexKey(5), "12F"},
-        {kHex, 'G', std::nullopt, "12"},  {kHex, 'a', std::nullopt, "12"},
-        {kHex, 'f', std::nullopt, "12"},  {kBin, '+', operatorKey(kOpAdd), "12"},
-        {kDec, '-', operatorKey(kOpSub), "12"}, {kDec, '*', operatorKey(kOpMul), "12"},
-        {kDec, '/', operatorKey(kOpDiv), "12"}, {kDec, '=', Ctl::Equals, "12"},
-        {kDec, '\b', Ctl::Backspace, "12"}, {kDec, '.', Ctl::Point, "12"},
-        {kBin, '.', std::nullopt, "12"},  {kHex, '.', std::nullopt, "12"},
-        {kDec, '\r', std::nullopt, "12"}, {kDec, 27, std::nullopt, "12"},
-        {kDec, '%', std::nullopt, "12"},  {kDec, '^', std::nullopt, "12"},
-        {kDec, '(', std::nullopt, "12"},  {kDec, ')', std::nullopt, "12"},
+// A typed character works its key only where a click on it would: the base
+// and formula entry decide through the keys they enable, never the keyboard.
+TEST(Keyboard, TypesWhatTheEnabledKeysTake) {
+    struct Case {
+        std::vector<std::string> clicks;  // before "1" and the typed character
+        int typed;
+        const char* display;
     };
-    for (const KeyCase& c : cases) {
-        runs().clear();
-        form.selectOption(baseOption(c.base));
-        form.display() = "12";
-        const bool used = dispatchKey(form, static_cast<unsigned char>(c.typed));
-        const std::string what = std::string("base ") + std::to_string(c.base) + " key " + std::to_string(c.typed);
-        EXPECT_EQ(used, c.runs.has_value() || c.displayAfter != "12") << what;
-        EXPECT_EQ(form.display(), c.displayAfter) << what;
-        ASSERT_EQ(runs().size(), c.runs ? 1u : 0u) << what;
-        if (c.runs) {
-            EXPECT_EQ(runs()[0].control, *c.runs) << what;
-            EXPECT_EQ(runs()[0].index, arrayIndex(*c.runs)) << what;
-            EXPECT_FALSE(runs()[0].real) << what;
-        }
+    const Case cases[] = {
+        {{}, '9', "19"},                    {{}, 'A', "1"},                   {{}, 'a', "1"},
+        {{key::Bin}, '1', "11"},            {{key::Bin}, '2', "1"},           {{key::Oct}, '7', "17"},
+        {{key::Oct}, '8', "1"},             {{key::Hex}, 'A', "1A"},          {{key::Hex}, 'f', "1"},
+        {{key::Hex}, 'G', "1"},             {{}, '.', "1."},                  {{key::Bin}, '.', "1"},
+        {{key::Hex, key::Byte}, '1', "11"}, {{}, '\r', "1"},
+        {{}, 27, "1"},                      {{}, '%', "1"},                   {{}, '(', "1"},
+        {{"cmdFormule"}, 'A', "1"},         {{"cmdFormule"}, '+', "1+"},      {{}, 0x3C0, "1"},
+        {{}, 128, "1"},                     {{}, -1, "1"},
+    };
+    for (const Case& c : cases) {
+        testing::Harness h;
+        h.press(c.clicks);
+        h.press({"1"});
+        const std::string before = h.display();
+        const bool used = h.calc.keyPress(c.typed);
+        EXPECT_EQ(h.display(), c.display) << testing::joined(c.clicks) << "then " << c.typed;
+        EXPECT_EQ(used, h.display() != before) << testing::joined(c.clicks) << "then " << c.typed;
     }
 }
 
@@ -94,13 +58,6 @@ TEST(KeyboardAsKeys, TypedPointActsAsThePointKey) {
         h.press(c.clicks);
         for (const char* t = c.typed; *t; ++t) h.calc.keyPress(*t);
         EXPECT_EQ(h.display(), c.display) << testing::joined(c.clicks) << "then typed " << c.typed;
-    }
-}
-
-TEST_F(Keyboard, CodesOutsideAsciiAreIgnored) {
-    for (int code : {0, -1, 128, 0x3C0, 0x10000}) {
-        EXPECT_FALSE(dispatchKey(form, code)) << code;
-        EXPECT_TRUE(runs().empty()) << code;
     }
 }
 

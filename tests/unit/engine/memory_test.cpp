@@ -33,23 +33,23 @@ TEST(Memory, KeysAndRecall) {
 
 TEST(Memory, ReadsTheLeadingNumberOfTheDisplay) {
     Harness h;
-    h.form().display() = "12abc";
+    h.form().display.setText("12abc");
     h.press({MPlus, MRC});
     EXPECT_EQ(h.display(), "12");
-    h.form().display() = "Infinity";
+    h.form().display.setText("Infinity");
     h.press({MS, MRC});
     EXPECT_EQ(h.display(), "0");
 }
 
 TEST(Memory, StaysFiniteBeyondTheDoubleRange) {
     Harness h;
-    h.form().display() = "1E+400";
+    h.form().display.setText("1E+400");
     h.press({MS});
     EXPECT_EQ(h.display(), "Error :overflow");
     h.press({MRC});
     EXPECT_EQ(h.display(), "0");
 
-    h.form().display() = "1.5E+308";
+    h.form().display.setText("1.5E+308");
     h.press({MS, MPlus});
     EXPECT_EQ(h.display(), "Error :overflow");
     h.press({MRC});

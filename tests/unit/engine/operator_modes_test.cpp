@@ -40,7 +40,7 @@ TEST(NumeralBases, RunningValueIsTheNumeralsValue) {
 TEST(NumeralBases, TextThatIsNoNumeralChangesNothing) {
     Harness h;
     h.press({"Option1(2)"});
-    h.form().display() = "9";
+    h.form().display.setText("9");
     h.press({"+"});
     EXPECT_EQ(h.display(), "9");
     EXPECT_EQ(nameOf(h.form().engine.pendingOp), "");
@@ -51,7 +51,7 @@ TEST(HexMode, EveryTwoOperandKeyRefuses) {
     for (int index : {kOpPower, kOpMul, kOpDiv, kOpSub, kOpAdd, kOpMod}) {
         Harness h;
         h.press({"Option1(0)"});
-        h.form().display() = "1F";
+        h.form().display.setText("1F");
         h.press({"cmdop(" + std::to_string(index) + ")"});
         EXPECT_EQ(h.display(), "") << index;
         ASSERT_EQ(h.platform.boxes.size(), 1u) << index;
@@ -96,13 +96,13 @@ TEST(FormulaMode, OperatorKeysTypeTheirCaptions) {
 TEST(FormulaMode, TypedCaptionsStillRecordAndStartANewNumber) {
     Harness h;
     h.form().formula.formulaMode = 1;
-    h.form().display() = "A";
+    h.form().display.setText("A");
     h.press({"+", "+"});
     EXPECT_EQ(h.display(), "A++");
     EXPECT_EQ(h.form().engine.nextIndex, 2);
     h.press({"7"});
     EXPECT_EQ(h.display(), "7");
-    h.form().display() = "1E+400*A";
+    h.form().display.setText("1E+400*A");
     h.press({"-"});
     EXPECT_EQ(h.display(), "1E+400*A-");
     EXPECT_EQ(h.form().engine.nextIndex, 2);
@@ -122,7 +122,7 @@ TEST(History, EveryOperatorKeyRecordsTheDisplayedOperand) {
 TEST(NumeralBases, OperandBeyond32BitsIsAnOverflow) {
     Harness h;
     h.press({"Option1(3)", "1", "+"});
-    h.form().display() = std::string(33, '1');
+    h.form().display.setText(std::string(33, '1'));
     h.press({"="});
     EXPECT_EQ(h.display(), "Error :overflow");
 }
@@ -185,7 +185,7 @@ TEST(ScientificOperations, EqualsEvaluatesThemAndNamesTheirFailures) {
         Harness h;
         h.form().engine.accumulator = c.left;
         h.form().engine.pendingOp = binaryOpNamed(c.op);
-        h.form().engine.newEntry = true;
+        h.form().display.endEntry();
         h.press(c.secondOperand);
         h.press({"="});
         EXPECT_EQ(h.display(), c.display) << c.left << " " << c.op;
@@ -197,7 +197,7 @@ TEST(ScientificOperations, ABinaryKeyCompletesThem) {
     Harness h;
     h.form().engine.accumulator = 5;
     h.form().engine.pendingOp = binaryOpNamed("ncr");
-    h.form().engine.newEntry = true;
+    h.form().display.endEntry();
     h.press({"2", "+", "1", "="});
     EXPECT_EQ(h.display(), "11");
 }

@@ -16,10 +16,10 @@ struct FormulaHarness : Harness {
     const std::string& okCaption() { return form().control(Ctl::SendFormula).text; }
     // Types `formula` into the display and sends it, then answers each prompt in turn.
     void run(const std::string& formula, const std::vector<std::string>& answers) {
-        form().display() = formula;
+        form().display.setText(formula);
         press({"cmdOK"});
         for (const std::string& answer : answers) {
-            form().display() = answer;
+            form().display.setText(answer);
             press({"cmdOK"});
         }
     }
@@ -31,7 +31,7 @@ TEST(FormulaCycle, FormuleSwitchesEntryOnInDecimal) {
     h.press({"Option1(0)"});
     h.form().control(digitKey(7)).enabled = false;
     h.form().control(hexKey(4)).enabled = false;
-    h.form().display() = "12";
+    h.form().display.setText("12");
     h.press({"cmdFormule"});
     EXPECT_TRUE(h.form().isSelected(baseOption(kDec)));
     EXPECT_TRUE(h.form().control(digitKey(7)).enabled);
@@ -43,19 +43,19 @@ TEST(FormulaCycle, FormuleSwitchesEntryOnInDecimal) {
 
 TEST(FormulaCycle, PromptsComeInAlphabeticalOrderOncePerLetter) {
     FormulaHarness h;
-    h.form().display() = "C*B+A+B";
+    h.form().display.setText("C*B+A+B");
     h.press({"cmdOK"});
     EXPECT_EQ(h.prompt(), "A =");
     EXPECT_TRUE(h.promptShown());
     EXPECT_EQ(h.display(), "");
     const std::vector<std::pair<const char*, const char*>> answers = {{"1", "B ="}, {"2", "C ="}};
     for (const auto& [answer, nextPrompt] : answers) {
-        h.form().display() = answer;
+        h.form().display.setText(answer);
         h.press({"cmdOK"});
         EXPECT_EQ(h.prompt(), nextPrompt);
         EXPECT_EQ(h.okCaption(), "OK");
     }
-    h.form().display() = "3";
+    h.form().display.setText("3");
     h.press({"cmdOK"});
     EXPECT_EQ(h.display(), "Result = 9");
     EXPECT_EQ(h.okCaption(), "New");
@@ -108,14 +108,14 @@ TEST(FormulaCycle, NotANumberAtFKeepsThePromptOpen) {
     h.run("A+F", {"1"});
     EXPECT_EQ(h.prompt(), "F =");
     for (const char* bad : {"", "x", "1.2.3", "1E999"}) {
-        h.form().display() = bad;
+        h.form().display.setText(bad);
         h.press({"cmdOK"});
         EXPECT_EQ(h.prompt(), "F =") << bad;
         EXPECT_TRUE(h.promptShown()) << bad;
         EXPECT_EQ(h.display(), bad);
         EXPECT_EQ(h.form().formula.formulaCaptured, 1);
     }
-    h.form().display() = "2";
+    h.form().display.setText("2");
     h.press({"cmdOK"});
     EXPECT_EQ(h.display(), "Result = 3");
 }
@@ -136,7 +136,7 @@ TEST(FormulaCycle, NewResetsForTheNextFormula) {
 
 TEST(FormulaCycle, OkOnAShownResultOnlyEmptiesTheDisplay) {
     FormulaHarness h;
-    h.form().display() = "x Result = 5";
+    h.form().display.setText("x Result = 5");
     h.press({"cmdOK"});
     EXPECT_EQ(h.display(), "");
     EXPECT_EQ(h.form().formula.formulaCaptured, 0);

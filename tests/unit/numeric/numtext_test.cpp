@@ -123,7 +123,7 @@ TEST(StrictNumber, RefusesWhatIsNotANumber) {
         {"", ErrCode::TypeMismatch},        {"12abc", ErrCode::TypeMismatch}, {".", ErrCode::TypeMismatch},
         {"-", ErrCode::TypeMismatch},       {"Error", ErrCode::TypeMismatch}, {"FF", ErrCode::TypeMismatch},
         {"1E", ErrCode::TypeMismatch},      {",5", ErrCode::TypeMismatch},    {"1 2", ErrCode::TypeMismatch},
-        {"1E400", ErrCode::Overflow},       {"12\n", ErrCode::TypeMismatch},
+        {"1E400", ErrCode::Overflow},       {"1\n2", ErrCode::TypeMismatch},
     };
     for (const auto& c : cases) {
         try {

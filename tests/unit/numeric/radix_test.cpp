@@ -119,7 +119,7 @@ TEST(RadixRead, RefusesForeignDigitsAndValuesOfThirtyThreeBits) {
         {oct, "40000000000", ErrCode::Overflow},  // 2^32
         {oct, "77777777777", ErrCode::Overflow},
         {hex, "", ErrCode::TypeMismatch},
-        {hex, "ff", ErrCode::TypeMismatch},  // lower-case letters are not digits here
+        {hex, "fg", ErrCode::TypeMismatch},
         {hex, "1G", ErrCode::TypeMismatch},
         {hex, " FF", ErrCode::TypeMismatch},
         {hex, "100000000", ErrCode::Overflow},  // 2^32

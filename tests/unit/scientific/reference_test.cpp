@@ -58,7 +58,7 @@ Ctl unitOption(const std::string& unit) {
 std::string keyResult(testing::Harness& h, const ReferenceCase& c) {
     if (c.key == "ncr" || c.key == "npr" || c.key == "nsqrt") return twoOperandResult(c);
     h.form().selectOption(unitOption(c.unit));
-    h.form().display() = c.operand;
+    h.form().display.setText(c.operand);
     h.press({c.key});
     return h.display();
 }

@@ -31,7 +31,7 @@ TEST(DisplayWidgetText, TheWindowHoldsTheEndOfAPasteAndKeysWorkOnAllOfIt) {
     const std::string pasted = "12" + std::string(1 << 20, '3');
     QGuiApplication::clipboard()->setText(QString::fromStdString(pasted));
     w.window.actionFor(Menu::paste)->trigger();
-    const std::string& display = w.calc.form().display();
+    const std::string& display = w.calc.form().display.text();
     EXPECT_EQ(display.size(), pasted.size());
     auto* edit = static_cast<QLineEdit*>(w.window.widgetFor(Ctl::Display));
     EXPECT_EQ(edit->text(), kEllipsis + QString(kShown, '3'));

@@ -49,7 +49,7 @@ TEST(MenuKeys, AltAndTheLetterOpenTheMenu) {
     }
     // The letter alone is still a key of the calculator (E is a hex digit only in Hex).
     QTest::keyClick(w.window.widgetFor(digitKey(5)), Qt::Key_5);
-    EXPECT_EQ(w.calc.form().display(), "5");
+    EXPECT_EQ(w.calc.form().display.text(), "5");
 }
 
 TEST(MenuKeys, F10OpensTheFirstMenu) {

@@ -74,13 +74,13 @@ TEST(OptionGroups, EveryWayOfChoosingABaseChangesTheCalculator) {
         w.window.refresh();
         way.choose(w, baseOption(kHex));
         expectOnlySelected(w, baseOption(kHex), way.name);
-        EXPECT_EQ(w.calc.form().display(), "FF") << way.name;
+        EXPECT_EQ(w.calc.form().display.text(), "FF") << way.name;
         EXPECT_TRUE(w.window.widgetFor(hexKey(0))->isEnabled()) << way.name;
         EXPECT_EQ(w.window.widgetFor(Ctl::Degrees)->accessibleName().toStdString(), "Double word") << way.name;
 
         way.choose(w, baseOption(kDec));
         expectOnlySelected(w, baseOption(kDec), way.name);
-        EXPECT_EQ(w.calc.form().display(), "255") << way.name;
+        EXPECT_EQ(w.calc.form().display.text(), "255") << way.name;
         EXPECT_FALSE(w.window.widgetFor(hexKey(0))->isEnabled()) << way.name;
     }
 }
@@ -95,24 +95,24 @@ TEST(OptionGroups, EveryWayOfChoosingAnAngleUnitChangesTheCalculator) {
         expectOnlySelected(w, baseOption(kDec), way.name);
         w.calc.click(digitKey(1));
         w.calc.click(Ctl::Sin);  // Sin of 1 radian
-        EXPECT_EQ(w.calc.form().display().substr(0, 8), "0.841470") << way.name;
+        EXPECT_EQ(w.calc.form().display.text().substr(0, 8), "0.841470") << way.name;
     }
 }
 
-// A click on the option already selected is still a click: in Hex the word-size
-// buttons cut the display to their size again (here after a paste made it longer).
+// A click on the option already selected is still a click: Hex chosen again
+// returns to Dword, keeping the Byte value -128.
 TEST(OptionGroups, AClickOnTheSelectedOptionReachesTheCalculator) {
     for (const Way& way : {kWays[0], kWays[1], kWays[3]}) {
         QtWindow w;
         showWindow(w);
         w.calc.click(baseOption(kHex));
-        w.calc.click(Ctl::Radians);  // Word: four hex digits
+        w.calc.click(Ctl::Grads);  // Byte
+        for (int digit : {8, 0}) w.calc.click(digitKey(digit));
         w.window.refresh();
-        w.calc.form().display() = "123456";
-        w.window.refresh();
-        way.choose(w, Ctl::Radians);
-        EXPECT_EQ(w.calc.form().display().size(), 4u) << way.name << ": " << w.calc.form().display();
-        expectOnlySelected(w, Ctl::Radians, way.name);
+        way.choose(w, baseOption(kHex));
+        EXPECT_EQ(w.calc.form().display.text(), "FFFFFF80") << way.name;
+        expectOnlySelected(w, baseOption(kHex), way.name);
+        expectOnlySelected(w, Ctl::Degrees, way.name);
     }
 }
 

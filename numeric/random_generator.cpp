@@ -1,4 +1,4 @@
-#include "scientific/random_generator.h"
+#include "numeric/random_generator.h"
 
 #include <bit>
 
