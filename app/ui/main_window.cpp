@@ -16,6 +16,7 @@
 #include <limits>
 
 #include "app/ui/accessible_names.h"
+#include "app/ui/close_requests.h"
 #include "app/ui/display_tail.h"
 #include "app/ui/key_fonts.h"
 #include "app/ui/option_style.h"
@@ -104,7 +105,10 @@ MainWindow::MainWindow(Calculator& calculator, QWidget* parent) : QMainWindow(pa
     addMenuBarKey();
     buildControls();
     refresh();
+    closeRequests_ = std::make_unique<CloseRequests>(this);
 }
+
+MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::createControl(const ControlRow& s, QWidget* parent) {
     QWidget* w = nullptr;

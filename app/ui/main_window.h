@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <array>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "app/core/calculator.h"
@@ -17,10 +18,13 @@ class QStyle;
 
 namespace velmor {
 
+class CloseRequests;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(Calculator& calculator, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     QWidget* widgetFor(Ctl control) const { return widgets_[toInt(control)]; }
     std::optional<Ctl> controlOf(const QObject* object) const;
@@ -69,6 +73,8 @@ private:
     bool unitsAreWordSizes_ = false;
     KeyRows keyRows_;
     QStyle* optionStyle_ = nullptr;
+    // The window manager's close request, honoured while a modal box blocks the window.
+    std::unique_ptr<CloseRequests> closeRequests_;
 };
 
 }  // namespace velmor
