@@ -143,6 +143,7 @@ void MainWindow::buildControls() {
         QWidget* parent = s.parent == Ctl::Count ? central : widgets_[toInt(s.parent)];
         QWidget* w = createControl(s, parent);
         widgets_[toInt(s.id)] = w;
+        focusPolicies_[toInt(s.id)] = w->focusPolicy();
         if (s.kind == Kind::Frame) continue;
         w->installEventFilter(this);
         if (inGroup(s.id, Group::Functions)) w->setMouseTracking(true);
@@ -268,6 +269,23 @@ void MainWindow::applySize() {
     const int height = (size.clientSize ? size.height : size.height - 660) / kTwipsPerPixel;
     centralWidget()->setFixedSize(width, height);
     setFixedSize(width, height + menuBar()->sizeHint().height());
+    keepFocusInView();
+}
+
+// A view cuts off the groups beyond its size; their keys are out of sight, so
+// they take no focus (Tab and Shift+Tab go round the keys the user sees) and so
+// no key presses. The focus on a key that went out of sight moves to the 0 key.
+void MainWindow::keepFocusInView() {
+    const QRect view = centralWidget()->rect();
+    for (int i = 0; i < kControlCount; ++i) {
+        QWidget* w = widgets_[i];
+        if (tableRow(static_cast<Ctl>(i)).kind == Kind::Frame) continue;
+        const QRect shown(w->mapTo(centralWidget(), QPoint(0, 0)), w->size());
+        w->setFocusPolicy(view.intersects(shown) ? focusPolicies_[i] : Qt::NoFocus);
+    }
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && focused->focusPolicy() == Qt::NoFocus && controlOf(focused))
+        widgetFor(digitKey(0))->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::refresh() {

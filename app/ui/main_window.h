@@ -47,6 +47,7 @@ private:
     void addMenuBarKey();
     QWidget* createControl(const ControlRow& row, QWidget* parent);
     void applySize();
+    void keepFocusInView();
     void keepDisplayClearOfPrompt();
     bool filterKey(Ctl control, QEvent* event);
     bool filterMouse(Ctl control, QEvent* event);
@@ -59,6 +60,8 @@ private:
     Calculator& calc_;
     std::array<QWidget*, kControlCount> widgets_{};
     std::array<QAction*, kMenuCount> actions_{};
+    // How each control takes the focus while the view shows it.
+    std::array<Qt::FocusPolicy, kControlCount> focusPolicies_{};
     WindowSize shownSize_{0, 0, true};
     bool closed_ = false;
     // One exclusive group per frame of option buttons.
