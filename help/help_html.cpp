@@ -47,15 +47,20 @@ std::string plainBody(const HelpFile& file, std::string_view body, std::size_t b
 
 // Writes a body as HTML blocks: paragraphs are separated by blank lines; "- "
 // starts a list item, "== " a subheading. `inlineText(text, budget, cut)` writes
-// the text of one block. Stops when the page reaches `budget` bytes; `cut` then
-// tells that some of the body was left out.
+// the text of one block. Stops when the page reaches `budget` bytes or
+// `blockLimit` blocks; `cut` then tells that some of the body was left out.
 template <typename InlineText>
-std::string bodyHtml(std::string_view body, InlineText inlineText, std::size_t budget, bool& cut) {
+std::string bodyHtml(std::string_view body, InlineText inlineText, std::size_t budget, std::size_t blockLimit,
+                     bool& cut) {
     std::string out, paragraph;
     bool inList = false;
+    std::size_t blocks = 0;
     const auto room = [&] { return budget - std::min(budget, out.size()); };
     const auto flushParagraph = [&] {
-        if (!paragraph.empty()) out += "<p>" + inlineText(paragraph, room(), cut) + "</p>";
+        if (!paragraph.empty()) {
+            out += "<p>" + inlineText(paragraph, room(), cut) + "</p>";
+            ++blocks;
+        }
         paragraph.clear();
     };
     const auto closeList = [&] {
@@ -63,7 +68,7 @@ std::string bodyHtml(std::string_view body, InlineText inlineText, std::size_t b
         inList = false;
     };
     while (!body.empty() && !cut) {
-        if (room() == 0) {
+        if (room() == 0 || blocks >= blockLimit) {
             cut = true;
             break;
         }
@@ -74,11 +79,13 @@ std::string bodyHtml(std::string_view body, InlineText inlineText, std::size_t b
             flushParagraph();
             closeList();
             out += "<h4>" + inlineText(line.substr(3), room(), cut) + "</h4>";
+            ++blocks;
         } else if (line.starts_with("- ")) {
             flushParagraph();
             if (!inList) out += "<ul>";
             inList = true;
             out += "<li>" + inlineText(line.substr(2), room(), cut) + "</li>";
+            ++blocks;
         } else if (line.find_first_not_of(" \t") == std::string_view::npos) {
             flushParagraph();
             closeList();
@@ -119,7 +126,7 @@ std::string topicHtml(const HelpFile& file, const HelpTopic& topic, bool links) 
     const std::string title = cutToCharacters(topic.title, kViewerTitleCharacters);
     bool cut = false;
     std::string html = "<p><b>" + escaped(withWordBreaks(title)) + "</b></p>" +
-                       bodyHtml(source, inlineText, kViewerPageBytes, cut);
+                       bodyHtml(source, inlineText, kViewerPageBytes, kViewerPageBlocks, cut);
     if (cut || source.size() < topic.body.size()) html += "<p><i>" + std::string(kPageCutNote) + "</i></p>";
     return html;
 }
@@ -133,7 +140,7 @@ std::string popupTopicHtml(const HelpFile& file, const HelpTopic& topic) {
     const std::string body = fitForPopup(plainBody(file, topic.body, bytes), kPopupBodyLimits);
     const auto inlineText = [](std::string_view text, std::size_t, bool&) { return escaped(std::string(text)); };
     bool cut = false;
-    return "<p><b>" + escaped(title) + "</b></p>" + bodyHtml(body, inlineText, std::string::npos, cut);
+    return "<p><b>" + escaped(title) + "</b></p>" + bodyHtml(body, inlineText, std::string::npos, std::string::npos, cut);
 }
 
 std::string popupHtml(const std::string& path, int topic) {

@@ -19,6 +19,12 @@ std::string repeated(const std::string& piece, std::size_t bytes) {
     return out;
 }
 
+std::size_t count(const std::string& text, const std::string& part) {
+    std::size_t n = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
 struct HostileTopic {
     const char* what;
     std::string body;  // of pop-up 7 and contents 1 alike
@@ -48,8 +54,11 @@ TEST(HostileTopics, GiveTheHelpWindowABoundedPageEndingInANote) {
         const HelpFile file = fileWith(topic.body);
         const std::string page = topicHtml(file, *file.contents(1), true);
         // The words are bounded by the limit; escapes and link markup take a few times that.
-        EXPECT_GE(page.size(), kViewerPageBytes);  // a page full of the topic, not a note alone
         EXPECT_LE(page.size(), 8 * kViewerPageBytes);
+        const std::size_t blocks = count(page, "<p>") + count(page, "<li>") + count(page, "<h4>");
+        EXPECT_LE(blocks, kViewerPageBlocks + 2);  // with the title and the note
+        // A page full of the topic, not a note alone.
+        EXPECT_TRUE(page.size() >= kViewerPageBytes || blocks >= kViewerPageBlocks) << page.size() << " " << blocks;
         EXPECT_TRUE(page.ends_with(std::string("<p><i>") + kPageCutNote + "</i></p>")) << page.substr(page.size() - 200);
     }
 }
