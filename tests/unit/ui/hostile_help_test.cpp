@@ -128,8 +128,13 @@ TEST_F(HostileHelp, HelpWindowKeepsItsSizeAndWrapsAPageInBoundedMemory) {
         ASSERT_NE(browser, nullptr);
         EXPECT_EQ(browser->horizontalScrollBar()->maximum(), 0);  // long words wrap
     }
-    // Laying out whole pages of such topics took gigabytes.
+    // Laying out whole pages of such topics took gigabytes. The sanitizers keep
+    // freed memory in quarantine, so there the figure is theirs, not the program's.
+#ifndef VELMOR_SANITIZED
     EXPECT_LT(peakResidentKilobytes() - peakBefore, 100 * 1024);
+#else
+    static_cast<void>(peakBefore);
+#endif
 }
 
 }  // namespace
