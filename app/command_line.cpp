@@ -78,7 +78,8 @@ std::optional<int> answerOnTerminal(int argc, char* argv[]) {
 
 std::optional<int> refuseUnknownArguments() {
     Parser p;
-    if (!p.parser.parse(QCoreApplication::arguments())) {
+    // Qt leaves the options of other platforms (-display on Wayland): they are still Qt's.
+    if (!p.parser.parse(withoutQtOptions(QCoreApplication::arguments()))) {
         print(stderr, QStringLiteral("velmor-calculator: %1\n").arg(p.parser.errorText()));
         return 2;
     }

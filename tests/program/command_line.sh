@@ -53,6 +53,7 @@ export QT_QPA_PLATFORM=offscreen
 check "--no-such-option"    2 err "Unknown option 'no-such-option'"
 check "-style fusion stray" 2 err "unexpected argument \"stray\""
 check "-reverse -x"         2 err "Unknown option 'x'"
+check "-name n stray"       2 err "unexpected argument \"stray\""   # an X11 option on another platform
 
 # The window starts with a Qt option applied: the platform named on the command
 # line opens the window where the environment's could not. A program still
