@@ -1,13 +1,17 @@
 #include <QApplication>
+#include <optional>
 
 #include "app/command_line.h"
+#include "app/start_failure.h"
 #include "app/core/calculator.h"
 #include "app/ui/main_window.h"
 #include "app/ui/qt_platform.h"
 
 int main(int argc, char* argv[]) {
     if (const auto answered = velmor::answerOnTerminal(argc, argv)) return *answered;
+    std::optional<velmor::StartFailureGuard> startGuard(std::in_place);
     QApplication app(argc, argv);
+    startGuard.reset();
     QApplication::setApplicationName(QStringLiteral("Calculator"));
     QApplication::setApplicationVersion(QStringLiteral(VELMOR_VERSION));
     // Task bars match the window to the installed desktop entry, and so to its icon.

@@ -1,9 +1,9 @@
 #include "help/help_file.h"
 
 #include <charconv>
-#include <sstream>
 
 #include "help/text_file.h"
+#include "help/text_fit.h"
 
 namespace velmor {
 namespace {
@@ -68,41 +68,69 @@ void dropBlankEdges(std::string& body) {
     body.erase(0, first == std::string::npos ? body.size() : first);
 }
 
+// Calls visit(lineNo, line) for every line of the text, without its line end.
+template <typename Visit>
+void forEachLine(std::string_view text, Visit visit) {
+    for (int lineNo = 1; !text.empty(); ++lineNo) {
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        visit(lineNo, line);
+    }
+}
+
+// A topic's body: the lines of its part of the file but the comments, each
+// ending in a line feed. Sized once, so a large body is not copied as it grows.
+std::string bodyOf(std::string_view part) {
+    std::string body;
+    body.reserve(part.size());
+    forEachLine(part, [&](int, std::string_view line) {
+        if (line.starts_with('#')) return;
+        body += line;
+        body += '\n';
+    });
+    dropBlankEdges(body);
+    return body;
+}
+
 }  // namespace
 
 HelpFile HelpFile::parse(std::string_view text, std::vector<std::string>* problems) {
     HelpFile file;
-    HelpTopic* current = nullptr;
-    bool skipping = false;  // the body of a rejected header
     const auto report = [&](int lineNo, const std::string& what) {
         if (problems) problems->push_back("line " + std::to_string(lineNo) + ": " + what);
     };
-    std::istringstream in{std::string(text)};
-    std::string line;
-    for (int lineNo = 1; std::getline(in, line); ++lineNo) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.starts_with('#')) continue;
-        if (line.starts_with('@')) {
-            std::string why;
-            const auto header = parseHeader(line, why);
-            Topics& topics = header && header->kind == TopicKind::Contents ? file.contents_ : file.popups_;
-            if (header && topics.count(header->number)) why = "topic " + std::to_string(header->number) + " appears twice";
-            if (!why.empty()) {
-                report(lineNo, why);
-                current = nullptr;
-                skipping = true;
-                continue;
-            }
-            current = &topics[header->number];
-            *current = {header->kind, header->number, header->title, {}};
-            skipping = false;
-            continue;
+    // The header lines are read first; each accepted topic's part of the text
+    // (up to the next header line) becomes its body afterwards.
+    HelpTopic* current = nullptr;
+    const char* partStart = nullptr;
+    std::vector<std::pair<HelpTopic*, std::string_view>> parts;
+    const auto endPart = [&](const char* at) {
+        if (current) parts.emplace_back(current, std::string_view(partStart, static_cast<std::size_t>(at - partStart)));
+    };
+    bool skipping = false;  // the body of a rejected header
+    forEachLine(text, [&](int lineNo, std::string_view line) {
+        if (line.starts_with('#')) return;
+        if (!line.starts_with('@')) {
+            if (!current && !skipping && !trim(line).empty()) report(lineNo, "text outside a topic");
+            return;
         }
-        if (current) current->body += line + '\n';
-        else if (!skipping && !trim(line).empty()) report(lineNo, "text outside a topic");
-    }
-    for (Topics* topics : {&file.popups_, &file.contents_})
-        for (auto& [number, topic] : *topics) dropBlankEdges(topic.body);
+        endPart(line.data());
+        current = nullptr;
+        std::string why;
+        const auto header = parseHeader(line, why);
+        Topics& topics = header && header->kind == TopicKind::Contents ? file.contents_ : file.popups_;
+        if (header && topics.count(header->number)) why = "topic " + std::to_string(header->number) + " appears twice";
+        skipping = !why.empty();
+        if (skipping) return report(lineNo, why);
+        current = &topics[header->number];
+        *current = {header->kind, header->number, header->title, {}};
+        const auto lineEnd = text.find('\n', static_cast<std::size_t>(line.data() - text.data()));
+        partStart = lineEnd == std::string_view::npos ? text.data() + text.size() : text.data() + lineEnd + 1;
+    });
+    endPart(text.data() + text.size());
+    for (auto& [topic, part] : parts) topic->body = bodyOf(part);
     return file;
 }
 
@@ -134,15 +162,20 @@ std::vector<int> HelpFile::contentsNumbers() const {
     return numbers;
 }
 
-std::vector<BodyPiece> HelpFile::pieces(const std::string& body) const {
+std::vector<BodyPiece> HelpFile::pieces(std::string_view body, std::size_t budget, bool* cut) const {
     std::vector<BodyPiece> out;
-    const auto addText = [&out](std::string_view s) {
-        if (s.empty()) return;
-        if (!out.empty() && out.back().link == 0) out.back().text += s;
-        else out.push_back({std::string(s), 0});
+    std::size_t size = 0;  // bytes of text in `out`
+    bool leftOut = false;
+    const auto addText = [&](std::string_view s) {
+        const std::string_view taken = s.substr(0, budget - std::min(size, budget));
+        leftOut = leftOut || taken.size() < s.size();
+        if (taken.empty()) return;
+        size += taken.size();
+        if (!out.empty() && out.back().link == 0) out.back().text += taken;
+        else out.push_back({std::string(taken), 0});
     };
     std::string_view rest = body;
-    while (!rest.empty()) {
+    while (!rest.empty() && !leftOut) {
         const auto open = rest.find("[[");
         const auto close = open == std::string_view::npos ? open : rest.find("]]", open + 2);
         if (close == std::string_view::npos) break;
@@ -155,15 +188,22 @@ std::vector<BodyPiece> HelpFile::pieces(const std::string& body) const {
             continue;
         }
         addText(rest.substr(0, open));
+        if (size >= budget) {
+            leftOut = true;
+            break;
+        }
         std::string label = bar == std::string_view::npos ? std::string() : std::string(trim(inside.substr(bar + 1)));
         if (label.empty()) {
             const HelpTopic* target = popup(*number);
-            label = target ? target->title : "topic " + std::to_string(*number);
+            label = target ? cutToCharacters(target->title, kPopupTitleLimits.characters)
+                           : "topic " + std::to_string(*number);
         }
-        out.push_back({label, *number});
+        size += label.size();
+        out.push_back({std::move(label), *number});
         rest.remove_prefix(close + 2);
     }
-    addText(rest);
+    if (!leftOut) addText(rest);
+    if (cut) *cut = leftOut;
     return out;
 }
 

@@ -50,8 +50,12 @@ public:
     std::vector<int> contentsNumbers() const;
 
     // Splits a body into text and [[N]] / [[N|words]] links; [[N]] takes the title
-    // of pop-up topic N, or "topic N" when the file has no such topic.
-    std::vector<BodyPiece> pieces(const std::string& body) const;
+    // of pop-up topic N (cut as a pop-up cuts titles, so a link costs little
+    // whatever it names), or "topic N" when the file has no such topic.
+    // Stops once the pieces hold `budget` bytes of text (a link's words may pass
+    // it); `cut` then tells that some of the body was left out.
+    std::vector<BodyPiece> pieces(std::string_view body, std::size_t budget = std::string_view::npos,
+                                  bool* cut = nullptr) const;
 
 private:
     using Topics = std::map<int, HelpTopic>;

@@ -1,6 +1,7 @@
 #include "help/help_html.h"
 
-#include <sstream>
+#include <algorithm>
+#include <string_view>
 
 #include "help/text_fit.h"
 
@@ -19,57 +20,79 @@ std::string escaped(const std::string& text) {
     return out;
 }
 
-std::string inlineHtml(const HelpFile& file, const std::string& text, bool links) {
+// Text with its links: as links to the pop-up topics or as plain words. At most
+// `budget` bytes of words; `cut` is set when some were left out.
+std::string inlineHtml(const HelpFile& file, std::string_view text, bool links, std::size_t budget, bool& cut) {
     std::string out;
-    for (const BodyPiece& piece : file.pieces(text)) {
+    bool leftOut = false;
+    for (const BodyPiece& piece : file.pieces(text, budget, &leftOut)) {
         if (piece.link != 0 && links)
             out += "<a href=\"" + std::string(kPopupScheme) + ":" + std::to_string(piece.link) + "\">" +
                    escaped(withWordBreaks(piece.text)) + "</a>";
         else
             out += escaped(withWordBreaks(piece.text));
     }
+    cut = cut || leftOut;
     return out;
 }
 
-// The body with its links written as their words, as a pop-up shows them.
-std::string plainBody(const HelpFile& file, const std::string& body) {
+// The body with its links written as their words, as a pop-up shows them: at
+// most `budget` bytes, so a body of many links to long titles costs no more than
+// the pop-up can show.
+std::string plainBody(const HelpFile& file, std::string_view body, std::size_t budget) {
     std::string out;
-    for (const BodyPiece& piece : file.pieces(body)) out += piece.text;
+    for (const BodyPiece& piece : file.pieces(body, budget)) out += piece.text;
     return out;
 }
 
-// Paragraphs are separated by blank lines; "- " starts a list item, "== " a subheading.
-// `inlineText` writes the text of one paragraph, item or subheading.
+// Writes a body as HTML blocks: paragraphs are separated by blank lines; "- "
+// starts a list item, "== " a subheading. `inlineText(text, budget, cut)` writes
+// the text of one block. Stops when the page reaches `budget` bytes or
+// `blockLimit` blocks; `cut` then tells that some of the body was left out.
 template <typename InlineText>
-std::string bodyHtml(const std::string& body, InlineText inlineText) {
+std::string bodyHtml(std::string_view body, InlineText inlineText, std::size_t budget, std::size_t blockLimit,
+                     bool& cut) {
     std::string out, paragraph;
     bool inList = false;
+    std::size_t blocks = 0;
+    const auto room = [&] { return budget - std::min(budget, out.size()); };
     const auto flushParagraph = [&] {
-        if (!paragraph.empty()) out += "<p>" + inlineText(paragraph) + "</p>";
+        if (!paragraph.empty()) {
+            out += "<p>" + inlineText(paragraph, room(), cut) + "</p>";
+            ++blocks;
+        }
         paragraph.clear();
     };
     const auto closeList = [&] {
         if (inList) out += "</ul>";
         inList = false;
     };
-    std::istringstream in(body);
-    std::string line;
-    while (std::getline(in, line)) {
+    while (!body.empty() && !cut) {
+        if (room() == 0 || blocks >= blockLimit) {
+            cut = true;
+            break;
+        }
+        const auto lineEnd = body.find('\n');
+        const std::string_view line = body.substr(0, lineEnd);
+        body.remove_prefix(lineEnd == std::string_view::npos ? body.size() : lineEnd + 1);
         if (line.starts_with("== ")) {
             flushParagraph();
             closeList();
-            out += "<h4>" + inlineText(line.substr(3)) + "</h4>";
+            out += "<h4>" + inlineText(line.substr(3), room(), cut) + "</h4>";
+            ++blocks;
         } else if (line.starts_with("- ")) {
             flushParagraph();
             if (!inList) out += "<ul>";
             inList = true;
-            out += "<li>" + inlineText(line.substr(2)) + "</li>";
-        } else if (line.find_first_not_of(" \t") == std::string::npos) {
+            out += "<li>" + inlineText(line.substr(2), room(), cut) + "</li>";
+            ++blocks;
+        } else if (line.find_first_not_of(" \t") == std::string_view::npos) {
             flushParagraph();
             closeList();
         } else {
             closeList();
-            paragraph += (paragraph.empty() ? "" : " ") + line;
+            if (!paragraph.empty()) paragraph += ' ';
+            paragraph += line;
         }
     }
     flushParagraph();
@@ -95,16 +118,29 @@ std::string missingTopic(const std::string& path, int topic) {
 }  // namespace
 
 std::string topicHtml(const HelpFile& file, const HelpTopic& topic, bool links) {
-    const auto inlineText = [&](const std::string& text) { return inlineHtml(file, text, links); };
-    return "<p><b>" + escaped(withWordBreaks(topic.title)) + "</b></p>" + bodyHtml(topic.body, inlineText);
+    // Only the start of a longer body is read: the page cannot hold more of it.
+    const std::string_view source = startWithin(topic.body, kViewerPageBytes);
+    const auto inlineText = [&](std::string_view text, std::size_t budget, bool& leftOut) {
+        return inlineHtml(file, text, links, budget, leftOut);
+    };
+    const std::string title = cutToCharacters(topic.title, kViewerTitleCharacters);
+    bool cut = false;
+    std::string html = "<p><b>" + escaped(withWordBreaks(title)) + "</b></p>" +
+                       bodyHtml(source, inlineText, kViewerPageBytes, kViewerPageBlocks, cut);
+    if (cut || source.size() < topic.body.size()) html += "<p><i>" + std::string(kPageCutNote) + "</i></p>";
+    return html;
 }
 
 std::string popupTopicHtml(const HelpFile& file, const HelpTopic& topic) {
-    // Links are resolved before the text is cut, so a long title of a linked
-    // topic is cut too.
+    // The body is cut before its links are written out, to as many bytes as the
+    // pop-up's characters can take; the fit below then cuts it to the characters
+    // and lines shown, adding "…", and cuts the title.
+    const std::size_t bytes = kPopupBodyLimits.characters * kLongestCharacterBytes;
     const std::string title = fitForPopup(topic.title, kPopupTitleLimits);
-    const std::string body = fitForPopup(plainBody(file, topic.body), kPopupBodyLimits);
-    return "<p><b>" + escaped(title) + "</b></p>" + bodyHtml(body, escaped);
+    const std::string body = fitForPopup(plainBody(file, topic.body, bytes), kPopupBodyLimits);
+    const auto inlineText = [](std::string_view text, std::size_t, bool&) { return escaped(std::string(text)); };
+    bool cut = false;
+    return "<p><b>" + escaped(title) + "</b></p>" + bodyHtml(body, inlineText, std::string::npos, std::string::npos, cut);
 }
 
 std::string popupHtml(const std::string& path, int topic) {

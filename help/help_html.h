@@ -2,6 +2,7 @@
 // shown in their place when the help file or a topic is missing.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "help/help_file.h"
@@ -12,8 +13,20 @@ namespace velmor {
 inline constexpr const char* kPopupScheme = "popup";
 inline constexpr const char* kContentsScheme = "contents";
 
+// A page of the help window holds at most this many bytes of a topic's HTML and
+// this many blocks (paragraphs, list items, subheadings), and only this much of
+// its text is read: a help file's largest topics would otherwise freeze the
+// window while it lays them out (list items cost the most: 6,500 took a second).
+// The longest installed topic needs about 4 KB in 20 blocks; the rest of a
+// longer one is replaced by a note.
+inline constexpr std::size_t kViewerPageBytes = 64 * 1024;
+inline constexpr std::size_t kViewerPageBlocks = 1000;
+inline constexpr std::size_t kViewerTitleCharacters = 1000;
+inline constexpr const char* kPageCutNote =
+    "The rest of this topic is not shown: it is longer than the help window can show.";
+
 // One topic: its title, its paragraphs and lists; with `links`, [[N]] references
-// become links to the pop-up topics, otherwise plain words.
+// become links to the pop-up topics, otherwise plain words. Cut to kViewerPageBytes.
 std::string topicHtml(const HelpFile& file, const HelpTopic& topic, bool links);
 
 // One topic as a pop-up shows it: links as plain words, and title and text cut

@@ -31,8 +31,11 @@ std::string sizeText(std::size_t bytes) {
 
 // Reads at most limit + 1 bytes, so a file that grew after its size was checked
 // (or reports none, as /proc files do) is still caught.
-std::optional<std::string> readAtMost(int fd, std::size_t limit, std::string& error) {
+// `expected` is the size the file reports, so a large file is read into one
+// buffer of its size rather than copied as the text grows.
+std::optional<std::string> readAtMost(int fd, std::size_t limit, std::size_t expected, std::string& error) {
     std::string text;
+    text.reserve(std::min(expected, limit) + 1);
     char buffer[64 * 1024];
     while (text.size() <= limit) {
         const std::size_t want = std::min(sizeof buffer, limit + 1 - text.size());
@@ -72,7 +75,7 @@ std::optional<std::string> readTextFile(const std::string& path, std::size_t lim
         error = "the file is larger than " + sizeText(limit);
         return std::nullopt;
     }
-    auto text = readAtMost(file.get(), limit, error);
+    auto text = readAtMost(file.get(), limit, static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)), error);
     if (text && text->find('\0') != std::string::npos) {
         error = "it is not a text file";
         return std::nullopt;

@@ -9,7 +9,7 @@ constexpr const char* kZeroWidthSpace = "\xE2\x80\x8B";
 bool continuesCharacter(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 // The length in bytes of the character that starts at `at`, stray bytes counting one each.
-std::size_t characterLength(const std::string& text, std::size_t at) {
+std::size_t characterLength(std::string_view text, std::size_t at) {
     std::size_t end = at + 1;
     while (end < text.size() && end - at < 4 && continuesCharacter(static_cast<unsigned char>(text[end]))) ++end;
     return end - at;
@@ -37,6 +37,22 @@ bool copyWithBreaks(const std::string& text, std::size_t run, std::string& out, 
 }
 
 }  // namespace
+
+std::string cutToCharacters(std::string_view text, std::size_t characters) {
+    std::size_t at = 0;
+    for (std::size_t count = 0; at < text.size() && count < characters; ++count) at += characterLength(text, at);
+    if (at >= text.size()) return std::string(text);
+    return std::string(text.substr(0, at)) + kEllipsis;
+}
+
+std::string_view startWithin(std::string_view text, std::size_t bytes) {
+    if (text.size() <= bytes) return text;
+    const auto lineEnd = text.rfind('\n', bytes - 1);
+    if (lineEnd != std::string_view::npos) return text.substr(0, lineEnd + 1);
+    std::size_t end = bytes;
+    while (end > 0 && continuesCharacter(static_cast<unsigned char>(text[end]))) --end;
+    return text.substr(0, end);
+}
 
 std::string withWordBreaks(const std::string& text, std::size_t run) {
     std::string out;

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace velmor {
 
@@ -17,8 +18,12 @@ struct PopupLimits {
     std::size_t lines;       // at most this many lines
 };
 
-// Far beyond the longest installed topic (about 800 characters in 11 lines).
-inline constexpr PopupLimits kPopupBodyLimits{1500, 30};
+// The most bytes one character takes in UTF-8.
+inline constexpr std::size_t kLongestCharacterBytes = 4;
+
+// Far beyond the longest installed topic (about 800 characters in 11 lines); 24
+// subheadings, the tallest lines, still fit on an 800-pixel screen.
+inline constexpr PopupLimits kPopupBodyLimits{1500, 24};
 inline constexpr PopupLimits kPopupTitleLimits{120, 1};
 
 // The text with a zero-width space after every `run` characters of an unbroken run.
@@ -27,5 +32,13 @@ std::string withWordBreaks(const std::string& text, std::size_t run = kLongestUn
 // The text cut to the limits, ending in "…" when something was left out, and
 // with word breaks as above.
 std::string fitForPopup(const std::string& text, const PopupLimits& limits, std::size_t run = kLongestUnbrokenRun);
+
+// The text's first `characters` characters followed by "…", or the whole text
+// when it is no longer; no word breaks added.
+std::string cutToCharacters(std::string_view text, std::size_t characters);
+
+// The longest start of the text of at most `bytes` bytes that ends on a line end
+// or, when the first line alone is longer, on a character boundary.
+std::string_view startWithin(std::string_view text, std::size_t bytes);
 
 }  // namespace velmor

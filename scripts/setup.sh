@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev libgl-dev libx11-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool xclip imagemagick fonts-dejavu-core fonts-liberation
-  libxdamage-dev libxtst-dev
+  libxdamage-dev libxtst-dev libxcb1-dev
   python3 python3-mpmath desktop-file-utils appstream lintian
   dbus at-spi2-core python3-pyatspi libintelrdfpmath-dev
   clang libclang-rt-14-dev

@@ -4,6 +4,8 @@
 #include <QWindow>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include "app/ui/key_captions.h"
 #include "app/ui/main_window.h"
@@ -46,10 +48,28 @@ QRect pixels(const PieceRow& s) {
             s.height / kTwipsPerPixel};
 }
 
+// A picture that shows the focus as the keys do, with the style's focus frame
+// inside its border: a Tab stop must show where the focus is.
+class FocusPicture : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (!hasFocus()) return;
+        QStylePainter painter(this);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = contentsRect().adjusted(1, 1, -1, -1);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+};
+
 // A picture box sized to its 32 x 32 icon inside a sunken border; it takes the
 // focus by Tab like the keys.
 QWidget* createIcon(QWidget* parent) {
-    auto* box = new QLabel(parent);
+    auto* box = new FocusPicture(parent);
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     box->setLineWidth(2);
     // Drawn at the screen's resolution, so a scaled screen shows it sharp.

@@ -16,6 +16,7 @@
 #include <limits>
 
 #include "app/ui/accessible_names.h"
+#include "app/ui/close_requests.h"
 #include "app/ui/display_tail.h"
 #include "app/ui/key_fonts.h"
 #include "app/ui/option_style.h"
@@ -104,7 +105,10 @@ MainWindow::MainWindow(Calculator& calculator, QWidget* parent) : QMainWindow(pa
     addMenuBarKey();
     buildControls();
     refresh();
+    closeRequests_ = std::make_unique<CloseRequests>(this);
 }
+
+MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::createControl(const ControlRow& s, QWidget* parent) {
     QWidget* w = nullptr;
@@ -139,6 +143,7 @@ void MainWindow::buildControls() {
         QWidget* parent = s.parent == Ctl::Count ? central : widgets_[toInt(s.parent)];
         QWidget* w = createControl(s, parent);
         widgets_[toInt(s.id)] = w;
+        focusPolicies_[toInt(s.id)] = w->focusPolicy();
         if (s.kind == Kind::Frame) continue;
         w->installEventFilter(this);
         if (inGroup(s.id, Group::Functions)) w->setMouseTracking(true);
@@ -264,6 +269,23 @@ void MainWindow::applySize() {
     const int height = (size.clientSize ? size.height : size.height - 660) / kTwipsPerPixel;
     centralWidget()->setFixedSize(width, height);
     setFixedSize(width, height + menuBar()->sizeHint().height());
+    keepFocusInView();
+}
+
+// A view cuts off the groups beyond its size; their keys are out of sight, so
+// they take no focus (Tab and Shift+Tab go round the keys the user sees) and so
+// no key presses. The focus on a key that went out of sight moves to the 0 key.
+void MainWindow::keepFocusInView() {
+    const QRect view = centralWidget()->rect();
+    for (int i = 0; i < kControlCount; ++i) {
+        QWidget* w = widgets_[i];
+        if (tableRow(static_cast<Ctl>(i)).kind == Kind::Frame) continue;
+        const QRect shown(w->mapTo(centralWidget(), QPoint(0, 0)), w->size());
+        w->setFocusPolicy(view.intersects(shown) ? focusPolicies_[i] : Qt::NoFocus);
+    }
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && focused->focusPolicy() == Qt::NoFocus && controlOf(focused))
+        widgetFor(digitKey(0))->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::refresh() {

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <array>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "app/core/calculator.h"
@@ -17,10 +18,13 @@ class QStyle;
 
 namespace velmor {
 
+class CloseRequests;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(Calculator& calculator, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     QWidget* widgetFor(Ctl control) const { return widgets_[toInt(control)]; }
     std::optional<Ctl> controlOf(const QObject* object) const;
@@ -43,6 +47,7 @@ private:
     void addMenuBarKey();
     QWidget* createControl(const ControlRow& row, QWidget* parent);
     void applySize();
+    void keepFocusInView();
     void keepDisplayClearOfPrompt();
     bool filterKey(Ctl control, QEvent* event);
     bool filterMouse(Ctl control, QEvent* event);
@@ -55,6 +60,8 @@ private:
     Calculator& calc_;
     std::array<QWidget*, kControlCount> widgets_{};
     std::array<QAction*, kMenuCount> actions_{};
+    // How each control takes the focus while the view shows it.
+    std::array<Qt::FocusPolicy, kControlCount> focusPolicies_{};
     WindowSize shownSize_{0, 0, true};
     bool closed_ = false;
     // One exclusive group per frame of option buttons.
@@ -69,6 +76,8 @@ private:
     bool unitsAreWordSizes_ = false;
     KeyRows keyRows_;
     QStyle* optionStyle_ = nullptr;
+    // The window manager's close request, honoured while a modal box blocks the window.
+    std::unique_ptr<CloseRequests> closeRequests_;
 };
 
 }  // namespace velmor

@@ -37,8 +37,10 @@ std::optional<std::string> QtPlatform::clipboardText() {
     return clipboard->text().toStdString();
 }
 
+// A key the view has cut off takes no focus (MainWindow::keepFocusInView).
 void QtPlatform::setFocus(Ctl control) {
-    if (QWidget* w = window_ ? window_->widgetFor(control) : nullptr) w->setFocus(Qt::OtherFocusReason);
+    QWidget* w = window_ ? window_->widgetFor(control) : nullptr;
+    if (w && w->focusPolicy() != Qt::NoFocus) w->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace velmor

@@ -16,7 +16,7 @@ namespace velmor::monkey {
 struct Options {
     std::uint64_t seed = 1;
     long steps = 1000;
-    double stepLimitSeconds = 5;  // a slower step counts as a window that stopped responding
+    double stepLimitSeconds = 5;  // processor time of a step beyond this counts as a hang
     bool verbose = false;         // print every step
 };
 

@@ -1,4 +1,5 @@
 #include "help/help_file.h"
+#include "help/text_fit.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,40 @@ TEST(HelpFileLinks, SplitsLinksAndNamesThemByTopicTitle) {
         {"plain", {{"plain", 0}}},
     };
     for (const LinkCase& c : cases) EXPECT_EQ(file.pieces(c.body), c.pieces) << c.body;
+}
+
+struct BudgetCase {
+    const char* body;
+    std::size_t budget;
+    std::vector<BodyPiece> pieces;
+    bool cut;
+};
+
+TEST(HelpFileLinks, StopAtTheBudgetAndSaySo) {
+    const HelpFile file = HelpFile::parse("@popup 7 Digit keys\nx\n");
+    const BudgetCase cases[] = {
+        {"abcdef", 6, {{"abcdef", 0}}, false},                       // exactly the budget
+        {"abcdefg", 6, {{"abcdef", 0}}, true},
+        {"abc[[7]]", 3, {{"abc", 0}}, true},                         // the link does not fit
+        {"ab[[7]]cd", 3, {{"ab", 0}, {"Digit keys", 7}}, true},      // a link's words may pass the budget
+        {"ab[[7]]", 3, {{"ab", 0}, {"Digit keys", 7}}, false},
+        {"[[x]]yz", 5, {{"[[x]]", 0}}, true},                        // brackets that are no link count as text
+    };
+    for (const BudgetCase& c : cases) {
+        bool cut = !c.cut;
+        EXPECT_EQ(file.pieces(c.body, c.budget, &cut), c.pieces) << c.body;
+        EXPECT_EQ(cut, c.cut) << c.body;
+    }
+}
+
+// A title is written out for every link to it; a long one is cut as a pop-up
+// cuts titles, so links cannot multiply a large title.
+TEST(HelpFileLinks, NameATopicByItsTitleCutToThePopupLimit) {
+    const HelpFile file = HelpFile::parse("@popup 8 " + std::string(1'000'000, 'x') + "\nx\n");
+    const auto pieces = file.pieces("[[8]] [[8]]");
+    ASSERT_EQ(pieces.size(), 3u);
+    EXPECT_EQ(pieces[0].text, std::string(kPopupTitleLimits.characters, 'x') + "\xE2\x80\xA6");
+    EXPECT_EQ(pieces[2], pieces[0]);
 }
 
 }  // namespace

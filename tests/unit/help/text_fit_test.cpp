@@ -52,5 +52,25 @@ TEST(FitForPopup, AHugeWordBecomesABoundedWrappableText) {
     EXPECT_EQ(fitted.find(std::string(41, 'x')), std::string::npos);
 }
 
+TEST(CutToCharacters, KeepsWholeCharactersAndMarksTheCut) {
+    const FitCase cases[] = {
+        {"", ""},
+        {"abc", "abc"},                                       // exactly the limit
+        {"abcd", "abc" + kEllipsis},
+        {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", "\xC3\xA9\xC3\xA9\xC3\xA9" + kEllipsis},  // never half a character
+    };
+    for (const FitCase& c : cases) EXPECT_EQ(cutToCharacters(c.text, 3), c.fitted) << c.text;
+}
+
+TEST(StartWithin, EndsOnALineEndOrACharacterBoundary) {
+    const FitCase cases[] = {
+        {"ab\ncd", "ab\ncd"},                 // short enough: whole
+        {"ab\ncd\nef", "ab\n"},               // the last line end within 5 bytes
+        {"abcdefgh", "abcde"},                 // one long line: cut at the limit
+        {"abcd\xC3\xA9", "abcd"},              // not inside a character
+    };
+    for (const FitCase& c : cases) EXPECT_EQ(startWithin(c.text, 5), c.fitted) << c.text;
+}
+
 }  // namespace
 }  // namespace velmor

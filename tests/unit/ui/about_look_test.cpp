@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPalette>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/ui/about_dialog.h"
@@ -66,6 +67,20 @@ TEST(AboutLook, EveryTabStopIsNamed) {
     }
     EXPECT_EQ(stops, 3);  // icon, OK, System Info...
     about->close();
+}
+
+// The icon is a Tab stop, so it shows when it has the focus.
+TEST(AboutLook, TheIconShowsItsFocus) {
+    QtWindow w;
+    QWidget* about = openAbout(w);
+    ASSERT_TRUE(about);
+    auto* icon = about->findChild<QWidget*>(QStringLiteral("picIcon"));
+    ASSERT_TRUE(icon);
+    QApplication::setActiveWindow(about);
+    const QImage unfocused = icon->grab().toImage();
+    for (int tabs = 0; tabs < 10 && !icon->hasFocus(); ++tabs) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(icon->hasFocus());
+    EXPECT_NE(icon->grab().toImage(), unfocused);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "qt_window.h"
+#include "window_system/close_request.h"
 
 namespace velmor::testing {
 namespace {
@@ -43,11 +44,6 @@ QStringList visibleTopLevels() {
     return names;
 }
 
-// What the window system sends for the close box or Alt+F4.
-void closeLikeTheWindowSystem(QWidget& window) {
-    QCloseEvent close;
-    QCoreApplication::sendEvent(window.windowHandle(), &close);
-}
 
 const OpenState kStates[] = {
     {"nothing else open", [](QtWindow&) {}, [](QtWindow& w) { return w.window.isVisible(); }},
@@ -98,7 +94,7 @@ TEST(ClosingTheMainWindow, EndsTheEventLoopFromEveryState) {
         QTimer::singleShot(0, &timers, [&] { state.enter(w); });
         QTimer::singleShot(200, &timers, [&] {
             entered = state.isEntered(w);
-            closeLikeTheWindowSystem(w.window);
+            requestClose(w.window);
         });
         QTimer::singleShot(5000, &timers, [&] {
             timedOut = true;
@@ -125,7 +121,8 @@ TEST(ClosingTheMainWindow, OpensNoWindowAskedForAfterTheClose) {
     bool timedOut = false;
     QObject timers;
     QTimer::singleShot(0, &timers, [&] {
-        closeLikeTheWindowSystem(w.window);
+        QCloseEvent close;  // at once, so the menu items below fire after it
+        QCoreApplication::sendEvent(w.window.windowHandle(), &close);
         w.window.actionFor(Menu::AboutCalculator)->trigger();
         w.window.actionFor(Menu::Helptopics)->trigger();
     });
@@ -173,7 +170,10 @@ TEST(ClosingTheAboutDialog, WhileItsMessageBoxWaitsLeavesNothingBehind) {
     QObject timers;
     QTimer::singleShot(50, &timers, [&] {
         boxShown = visibleWindowOfClass("QMessageBox");
-        closeLikeTheWindowSystem(*about);
+        // As the main window's close closes it: the window system's own request
+        // for the dialog is held back by the box, as for any blocked window.
+        QCloseEvent close;
+        QCoreApplication::sendEvent(about->windowHandle(), &close);
     });
     // The box's event loop goes on for a while (and deletes the closed dialog) before it is answered.
     QTimer::singleShot(150, &timers, [&] {
