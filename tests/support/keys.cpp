@@ -38,6 +38,10 @@ void Harness::press(const std::vector<std::string>& keys) {
     }
 }
 
+void Harness::pressKeys(const std::vector<Ctl>& keys) {
+    for (Ctl key : keys) calc.click(key);
+}
+
 void Harness::enterStatistics(int count) {
     press({"cmdStat"});
     for (int i = 1; i <= count; ++i) {
@@ -50,6 +54,20 @@ std::string joined(const std::vector<std::string>& keys) {
     std::string text;
     for (const std::string& k : keys) text += k + " ";
     return text;
+}
+
+std::string joined(const std::vector<Ctl>& keys) {
+    std::string text;
+    for (Ctl k : keys) text += qualifiedName(k) + " ";
+    return text;
+}
+
+void expectKeyDisplays(const std::vector<CtlCase>& cases) {
+    for (const CtlCase& c : cases) {
+        Harness h;
+        h.pressKeys(c.keys);
+        EXPECT_EQ(h.display(), c.display) << "keys: " << joined(c.keys);
+    }
 }
 
 void expectDisplays(const std::vector<KeyCase>& cases) {

@@ -36,6 +36,7 @@ struct Harness {
     // Clicks each control named in `keys`: "7", "+", "=", "." are the keypad
     // keys by caption; any other word is a control name such as "cmdCont(3)".
     void press(const std::vector<std::string>& keys);
+    void pressKeys(const std::vector<Ctl>& keys);
 
     // Opens statistics and enters the values 1, 2, ..., count with "Dat".
     void enterStatistics(int count);
@@ -47,10 +48,18 @@ struct KeyCase {
     const char* display;
 };
 
+// A row that names its keys by their Ctl names.
+struct CtlCase {
+    std::vector<Ctl> keys;
+    const char* display;
+};
+
 // The keys of a row as one line, for failure messages.
 std::string joined(const std::vector<std::string>& keys);
+std::string joined(const std::vector<Ctl>& keys);
 
 // Presses each row's keys on a fresh calculator and checks the display.
 void expectDisplays(const std::vector<KeyCase>& cases);
+void expectKeyDisplays(const std::vector<CtlCase>& cases);
 
 }  // namespace velmor::testing
