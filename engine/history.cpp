@@ -45,21 +45,24 @@ void restartHistoryCursor(Form& form) { form.engine.nextIndex = 0; }
 void advanceHistoryCursor(Form& form) { form.engine.nextIndex += 1; }
 
 void registerHistoryActions(ActionTable& table) {
-    table.onClick(Ctl::Next, [](Form& form, const Press&) { reviewNext(form, form.engine.operandHistory); });
+    table.onClick(Ctl::Next, [](Form& form, const Press&) { reviewNext(form, form.engine.operandHistory, kHistorySlots); });
 }
 
-void reviewNext(Form& form, const std::array<Decimal, kHistorySlots>& list) {
+void reviewNext(Form& form, const std::array<Decimal, kHistorySlots>& list, int filled) {
     EngineState& engine = form.engine;
     double& cursor = engine.nextIndex;
+    const double limit = std::min(filled, kHistorySlots);
     if (engine.reviewMode == 1) {
-        // A cursor past the last slot (operator keys advance it too) ends the review.
-        if (cursor >= engine.reviewCount || cursor >= kHistorySlots) return finishReview(form);
+        // A cursor past the last slot (operator keys advance it too), or past a
+        // list emptied during the review, ends the review.
+        if (cursor >= engine.reviewCount || cursor >= limit) return finishReview(form);
         showSlot(form, list[static_cast<size_t>(cursor)]);
         cursor += 1;
         return;
     }
     // Slots past the list are never shown, so a longer count needs no more range.
-    engine.reviewCount = static_cast<std::int32_t>(std::nearbyint(std::min(cursor, double{kHistorySlots})));
+    engine.reviewCount = static_cast<std::int32_t>(std::nearbyint(std::min(cursor, limit)));
+    if (engine.reviewCount <= 0) return finishReview(form);
     engine.reviewMode = 1;
     showSlot(form, list[0]);
     cursor = 1;

@@ -20,10 +20,12 @@ void restartHistoryCursor(Form& form);
 // Moves the cursor one slot on, as a value entered elsewhere does.
 void advanceHistoryCursor(Form& form);
 
-// One press of a "Next" key over `list` (the statistics data or the recorded
-// operands): the first press shows slot 0 and remembers how far the cursor had
-// come; each further press shows the next slot, until that count is reached.
-void reviewNext(Form& form, const std::array<Decimal, kHistorySlots>& list);
+// One press of a "Next" key over the first `filled` slots of `list` (the
+// statistics data, or all the recorded operands): the first press shows slot 0
+// and remembers how far the cursor had come, at most `filled`; each further
+// press shows the next slot, until that count is reached. A slot at or past
+// the count is never shown: "Number's completed" is.
+void reviewNext(Form& form, const std::array<Decimal, kHistorySlots>& list, int filled);
 
 // The top "Next" key: the review of the recorded operands.
 void registerHistoryActions(ActionTable& table);

@@ -56,7 +56,9 @@ void enterValue(Form& form, const Press&) {
     advanceHistoryCursor(form);
 }
 
-void reviewValues(Form& form, const Press&) { reviewNext(form, form.stats.statData); }
+void reviewValues(Form& form, const Press&) {
+    reviewNext(form, form.stats.statData, static_cast<int>(storedCount(form)));
+}
 
 // A count beyond the word (Byte holds up to 127) shows the overflow text.
 void showCount(Form& form, const Press&) {

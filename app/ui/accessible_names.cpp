@@ -18,7 +18,7 @@ using C = Ctl;
 constexpr std::array<Row, kControlCount> kRows = {{
     {C::Display, {"Display", "Shows the number being entered and every result; digits can be typed into it."}},
     {C::Backspace, {"Backspace", "Deletes the last character of the display."}},
-    {C::Next, {"Next operand", "Shows the operands recorded by the operator keys, one per press."}},
+    {C::Next, {"Next operand", "Shows the operands the operator keys recorded, one per press, up to the position the operator keys and Dat share; CE and Stat put it back to the start."}},
     {C::FormulaPrompt, {"Formula prompt", "Names the formula variable whose value is entered next."}},
     {C::WorkValue, {"Work value", "Holds the last result for the calculator's own use."}},
 
@@ -60,7 +60,7 @@ constexpr std::array<Row, kControlCount> kRows = {{
     {digitKey(7), {"Seven", "Enters the digit 7."}},
     {digitKey(8), {"Eight", "Enters the digit 8."}},
     {digitKey(9), {"Nine", "Enters the digit 9."}},
-    {C::ClearEntry, {"Clear entry", "Clears the display and the recorded operands."}},
+    {C::ClearEntry, {"Clear entry", "Clears the display, the running value and the pending operation, and puts the review position of the Next keys back to the start."}},
     {C::ChangeSign, {"Change sign", "Changes the sign of the displayed number."}},
     {C::Equals, {"Equals", "Completes the pending operation and shows the result."}},
     {C::SquareRoot, {"Square root", "Gives the square root of the displayed number."}},
@@ -118,7 +118,7 @@ constexpr std::array<Row, kControlCount> kRows = {{
     {C::Round, {"Round", "Rounds the displayed number to a whole number."}},
 
     {C::StatsFrame, {"Statistics", "Collects a list of values and shows their summary."}},
-    {C::StatStart, {"Start statistics", "Opens the statistics mode and enables its keys."}},
+    {C::StatStart, {"Start statistics", "Opens the statistics mode, enables its keys and puts the review position of the Next keys back to the start."}},
     {C::StatAdd, {"Add data", "Adds the displayed number to the statistics list."}},
     {C::StatMean, {"Mean", "Shows the mean of the statistics list."}},
     {C::StatSum, {"Sum", "Shows the sum of the statistics list."}},
@@ -128,7 +128,7 @@ constexpr std::array<Row, kControlCount> kRows = {{
     {C::StatCount, {"Count", "Shows how many values the statistics list holds."}},
     {C::StatSampleDeviation, {"Sample standard deviation", "Shows the sample standard deviation of the list."}},
     {C::StatPopulationDeviation, {"Population standard deviation", "Shows the population standard deviation of the list."}},
-    {C::StatNext, {"Next statistics value", "Shows the values of the statistics list, one per press."}},
+    {C::StatNext, {"Next statistics value", "Shows the values in the statistics list, one per press."}},
 }};
 
 constexpr bool rowsInEnumOrder() {

@@ -40,8 +40,12 @@ TEST(StatsReview, OneValuePerPress) {
         {"second Stat restarts the count",
          {"cmdStat", "1", "cmdData", "2", "cmdData", "3", "cmdData", "cmdStat", "4", "cmdData"}, 3,
          {"1", done, "1"}},
-        {"nothing recorded still shows slot 0", {"cmdStat"}, 3, {"0", done, "0"}},
-        {"C empties the slots a review shows", {"cmdStat", "5", "cmdData", "cmdClear", "cmdStat"}, 2, {"0", done}},
+        {"an empty list has nothing to show", {"cmdStat"}, 2, {done, done}},
+        {"C empties the list", {"cmdStat", "5", "cmdData", "cmdClear", "cmdStat"}, 2, {done, done}},
+        // x^2 moves the shared cursor, but only the list's one value is shown.
+        {"only values of the list", {"cmdStat", "3", "cmdop(6)", "cmdData"}, 3, {"9", done, "9"}},
+        {"a result entered", {"cmdStat", "1", "2", "/", "4", "=", "cmdData", "5", "cmdData"}, 3, {"3", "5", done}},
+        {"C during a review", {"cmdStat", "1", "cmdData", "cmdStdNext", "cmdClear", "cmdStat"}, 1, {done}},
     };
     for (const auto& c : cases) {
         Harness h;
@@ -108,6 +112,7 @@ TEST(StatsReview, ValueWithoutNumberTextDoesNotStopTheReview) {
     Harness h;
     h.press({"cmdStat"});
     h.form().stats.statData[1] = Decimal::fromText("1E400");
+    h.form().stats.statCount = 3;
     h.form().engine.nextIndex = 3;
     EXPECT_EQ(reviewPresses(h, 3), (std::vector<std::string>{"0", "Error :overflow", "0"}));
 }
