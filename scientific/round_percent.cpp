@@ -2,6 +2,7 @@
 #include "engine/entry.h"
 #include "engine/form.h"
 #include "numeric/errors.h"
+#include "numeric/noise.h"
 #include "scientific/key_support.h"
 
 namespace velmor {
@@ -11,7 +12,7 @@ namespace {
 // (empty, an error text, a hexadecimal numeral) stays as it is.
 void roundKey(Form& form, const Press&) {
     const std::optional<Decimal> v = strictDisplayValue(form);
-    if (v) showNumber(form, roundHalfEven(*v));
+    if (v) showNumber(form, roundToWhole(*v));
 }
 
 // Percent stands alone: it does not combine with a pending operation.
