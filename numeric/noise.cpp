@@ -35,9 +35,16 @@ Decimal zeroWithin(Decimal value, Decimal noise) {
     return Decimal().markedInexact();
 }
 
-Decimal noiseFreeSum(Decimal a, Decimal b) { return zeroWithin(a + b, noiseOf(a) + noiseOf(b)); }
+// Exact operands carry no noise: their sum is taken as it is, at no extra cost.
+Decimal noiseFreeSum(Decimal a, Decimal b) {
+    if (a.isExact() && b.isExact()) return a + b;
+    return zeroWithin(a + b, noiseOf(a) + noiseOf(b));
+}
 
-Decimal noiseFreeDifference(Decimal a, Decimal b) { return zeroWithin(a - b, noiseOf(a) + noiseOf(b)); }
+Decimal noiseFreeDifference(Decimal a, Decimal b) {
+    if (a.isExact() && b.isExact()) return a - b;
+    return zeroWithin(a - b, noiseOf(a) + noiseOf(b));
+}
 
 Decimal roundToWhole(Decimal x) {
     if (x.isExact() || !x.isFinite()) return roundHalfEven(x);
