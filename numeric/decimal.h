@@ -26,12 +26,12 @@ inline constexpr int kWorkingDigits = 34;
 // The noise border: an inexact value is taken for a special point (a whole
 // number, 1, a half, a zero of a function) when it lies within this many
 // units of its own last (34th) digit of it. Every function is correctly
-// rounded, half a unit; the values a key is handed come from a few such steps,
-// some of them doubling the error (a square, a product with a rounded pi):
-// 1 / 3 * 3 is 1 unit below 1, the squares of the roots of 6 and 7 are
-// 2 units below 6 and 7, arccos 0 in degrees is 3 units below 90. Ten units covers such chains with room
-// to spare, and is still 18 digits below the 15 the display shows, so no value
-// a user can tell from the point is ever taken for it.
+// rounded, half a unit; the values a key is handed come from a few such
+// steps, some of them doubling the error (a square, a product with a rounded
+// pi): 1 / 3 * 3 is 1 unit below 1, the square of the root of 7 is 2 units
+// below 7, arccos 0 in degrees is 3 units below 90. Ten units covers such
+// chains with room to spare, and is still 18 digits below the 15 the display
+// shows, so no value a user can tell from the point is ever taken for it.
 inline constexpr int kNoiseUnits = 10;
 
 class Decimal {
