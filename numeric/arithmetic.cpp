@@ -1,9 +1,8 @@
 #include "numeric/arithmetic.h"
 
-#include <algorithm>
-
 #include "numeric/elementary.h"
 #include "numeric/errors.h"
+#include "numeric/noise.h"
 #include "numeric/numtext.h"
 #include "numeric/range.h"
 
@@ -24,35 +23,11 @@ Decimal wholePower(Decimal base, std::int64_t exponent) {
     return result;
 }
 
-// The cancellation threshold: 10^-31 of the larger operand.
-const Decimal& noiseFraction() {
-    static const Decimal value = Decimal::fromText("1E-31");
-    return value;
-}
-
 }  // namespace
 
-// Every value carries 34 significant digits, and the results of functions are
-// right to within a unit or two of the 34th digit. When a sum or difference
-// comes out smaller than 10^-31 of its larger operand, only the last three of
-// those 34 digits are left, which is exactly where the rounding of the operands
-// lives: such a result tells nothing about the true value and is taken as 0
-// (sin 45 degrees minus 1/sqrt 2 is 0, not 1E-34). Three digits leave room for
-// errors a short chain of functions accumulates, while any difference of
-// numbers a user can type (15 digits, or 34 for a pasted one) or of values
-// that really differ stays far above the threshold: 1E30 + 1 - 1E30 is still 1.
-Decimal withoutCancellationNoise(Decimal result, Decimal largest) {
-    if (!result.isZero() && abs(result) < abs(largest) * noiseFraction()) return Decimal();
-    return result;
-}
+Decimal checkedSum(Decimal a, Decimal b) { return inRange(noiseFreeSum(a, b)); }
 
-Decimal checkedSum(Decimal a, Decimal b) {
-    return inRange(withoutCancellationNoise(a + b, std::max(abs(a), abs(b))));
-}
-
-Decimal checkedDifference(Decimal a, Decimal b) {
-    return inRange(withoutCancellationNoise(a - b, std::max(abs(a), abs(b))));
-}
+Decimal checkedDifference(Decimal a, Decimal b) { return inRange(noiseFreeDifference(a, b)); }
 
 Decimal checkedProduct(Decimal a, Decimal b) { return inRange(a * b); }
 
@@ -61,7 +36,10 @@ Decimal checkedQuotient(Decimal a, Decimal b) {
     return inRange(a / b);
 }
 
-Decimal checkedPower(Decimal base, Decimal exponent) {
+// An inexact base or exponent within its noise of a whole number is that number:
+// 3 sqrt x^2 as an exponent is 3, so -2 x^y of it is -8; 1 / 3 * 3 x^y 1E34 is 1.
+Decimal checkedPower(Decimal rawBase, Decimal rawExponent) {
+    const Decimal base = snappedToWhole(rawBase), exponent = snappedToWhole(rawExponent);
     if (exponent.isZero()) return 1;
     const bool whole = exponent.isWhole();
     if (base.isNegative() && !base.isZero() && !whole) fail(ErrCode::InvalidCall);
@@ -79,6 +57,7 @@ Decimal checkedPower(Decimal base, Decimal exponent) {
     return inRange(math::power(base, exponent));
 }
 
-Decimal integerRemainder(Decimal a, Decimal b) { return intMod(a, b); }
+// Int() of an inexact operand within its noise of a whole number is that number.
+Decimal integerRemainder(Decimal a, Decimal b) { return intMod(snappedToWhole(a), snappedToWhole(b)); }
 
 }  // namespace velmor

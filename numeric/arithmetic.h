@@ -7,20 +7,18 @@
 
 namespace velmor {
 
-// Sums and differences set cancellation noise to 0 (see arithmetic.cpp).
+// Sums and differences of inexact operands that leave only their noise are 0
+// (noiseFreeSum, numeric/noise.h); exact operands keep every digit.
 Decimal checkedSum(Decimal a, Decimal b);
 Decimal checkedDifference(Decimal a, Decimal b);
 Decimal checkedProduct(Decimal a, Decimal b);
 // DivByZero for a non-zero value over 0; Overflow for 0 / 0.
 Decimal checkedQuotient(Decimal a, Decimal b);
 // InvalidCall for a negative base with a fractional exponent; DivByZero for 0
-// raised to a negative power. Whole exponents are exact while the digits fit.
+// raised to a negative power. Whole exponents are exact while the digits fit;
+// an inexact base or exponent within its noise of a whole number is that number.
 Decimal checkedPower(Decimal base, Decimal exponent);
 // Int(a) Mod Int(b), with the sign of a.
 Decimal integerRemainder(Decimal a, Decimal b);
-
-// A sum or difference `result` of operands of magnitude up to `largest` that is
-// only what is left of their rounding: 0 in its place (the rule is in arithmetic.cpp).
-Decimal withoutCancellationNoise(Decimal result, Decimal largest);
 
 }  // namespace velmor

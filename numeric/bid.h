@@ -24,14 +24,34 @@ inline BID_UINT128 raw(Decimal d) {
     return r;
 }
 
+// An exact value: the result of an exact operation on exact arguments.
 inline Decimal wrap(BID_UINT128 r) { return Decimal::fromBits({r.w[0], r.w[1]}); }
 
-// One-argument function of the library, with its flags discarded: the
-// calculator judges results by their value (range, NaN), not by flags.
+// A result of the library: inexact when the library rounded it or when it was
+// computed from an inexact argument. Of the status flags only this one counts:
+// the calculator judges results by their value (range, NaN).
+inline Decimal wrap(BID_UINT128 r, _IDEC_flags flags, bool argumentsExact) {
+    const Decimal d = wrap(r);
+    return argumentsExact && (flags & BID_INEXACT_EXCEPTION) == 0 ? d : d.markedInexact();
+}
+
+// One-argument function of the library.
 template <typename F>
 Decimal apply(F function, Decimal x) {
     _IDEC_flags flags = 0;
-    return wrap(function(raw(x), kNearest, &flags));
+    const BID_UINT128 r = function(raw(x), kNearest, &flags);  // before the flags are read
+    return wrap(r, flags, x.isExact());
 }
+
+// Two-argument function of the library.
+template <typename F>
+Decimal apply(F function, Decimal x, Decimal y) {
+    _IDEC_flags flags = 0;
+    const BID_UINT128 r = function(raw(x), raw(y), kNearest, &flags);
+    return wrap(r, flags, x.isExact() && y.isExact());
+}
+
+// The same value with the exactness of `from` (for sign changes and roundings).
+inline Decimal sameExactness(Decimal value, Decimal from) { return from.isExact() ? value : value.markedInexact(); }
 
 }  // namespace velmor::bid

@@ -5,6 +5,8 @@
 #include "numeric/arithmetic.h"
 #include "numeric/elementary.h"
 #include "numeric/errors.h"
+#include "numeric/gamma_ratio.h"
+#include "numeric/noise.h"
 #include "numeric/range.h"
 
 namespace velmor::math {
@@ -13,12 +15,11 @@ namespace {
 // The largest whole n whose factorial is within the range.
 constexpr int kLargestFactorial = 170;
 // Below this argument Gamma is far inside the decimal range, so a quotient of
-// two Gamma values loses nothing; above it the logarithms are subtracted.
+// two Gamma values loses nothing; above it the quotient is taken from its logarithm.
 constexpr int kDirectGammaLimit = 1500;
 // Products of more terms than this are taken from log-Gamma instead, which
 // costs the same for any size. No whole result of so many terms fits in 34
-// digits (C(122, 61) has 36, 41! has 50), so no exact value is given up, and
-// 34-digit logarithms of arguments up to 1E15 keep 15 good digits.
+// digits (C(122, 61) has 36, 41! has 50), so no exact value is given up.
 constexpr int kLongestProduct = 60;
 
 // Running products stop past this bound: their remaining factors are at least
@@ -51,33 +52,34 @@ Decimal ratioProduct(Decimal top, Decimal bottom, Decimal k) {
     return product;
 }
 
-// Gamma(y + 1) / Gamma(y + 1 - f) for 0 <= f < 1 and y >= f. With 34 digits
-// the difference of the two log-Gamma values keeps 15 good digits of the
-// quotient even for y near 1E15.
+// Gamma(y + 1) / Gamma(y + 1 - f) for 0 <= f < 1 and y >= f.
 Decimal gammaShiftRatio(Decimal y, Decimal f) {
     if (f.isZero()) return 1;
     if (y < kDirectGammaLimit) return gamma(y + 1) / gamma(y + 1 - f);
-    return exponential(logGamma(y + 1) - logGamma(y + 1 - f));
+    return exponential(logGammaRatio(y + 1, f));
 }
 
 // Gamma(x + 1) / Gamma(x - t + 1) for 0 <= t <= x: a falling product over the
 // whole part of t and a Gamma quotient for its fraction.
 Decimal fallingGamma(Decimal x, Decimal t) {
     const Decimal k = floor(t);
-    if (k > kLongestProduct) return exponential(logGamma(x + 1) - logGamma(x - t + 1));
+    if (k > kLongestProduct) return exponential(logGammaRatio(x + 1, t));
     return fallingProduct(x, k) * gammaShiftRatio(x - k, t - k);
 }
 
 // Roots that are exact decimals (27 to the 1/3, 0.001 to the 1/3) come out
 // exact: the library's power is right to a unit of the 34th digit, so a root
-// rounded to 25 digits whose power gives the radicand back is the root.
+// rounded to 25 digits whose power gives the radicand back is the root, and
+// exact when the radicand and the degree are.
 Decimal exactRootOr(Decimal root, Decimal radicand, Decimal degree) {
     if (!degree.isWhole() || abs(degree) > 64 || root.isZero()) return root;
     const int digitsToKeep = 25;
     const int shift = digitsToKeep - 1 - decimalExponent(root);
     const Decimal candidate = scaleByPowerOfTen(roundHalfEven(scaleByPowerOfTen(root, shift)), -shift);
     try {
-        if (checkedPower(candidate, degree) == radicand) return candidate;
+        const Decimal digitsAsTyped = Decimal::fromBits(candidate.bits());  // exact
+        const Decimal back = checkedPower(digitsAsTyped, degree);
+        if (back == radicand) return back.isExact() && radicand.isExact() && degree.isExact() ? digitsAsTyped : candidate;
     } catch (const CalcError&) {
     }
     return root;
@@ -85,7 +87,11 @@ Decimal exactRootOr(Decimal root, Decimal radicand, Decimal degree) {
 
 }  // namespace
 
-Decimal factorial(Decimal n) {
+// Whether n and r are whole is decided on the digits that carry meaning: an
+// inexact argument within its noise of a whole number is that number (3 sqrt
+// x^2 npr 3 is 6, 1 / 3 * 3 ncr 1 is 1).
+Decimal factorial(Decimal rawN) {
+    const Decimal n = snappedToWhole(rawN);
     if (n.isZero()) return 1;
     if (n.isNegative()) return Decimal();
     if (n.isWhole()) {
@@ -99,7 +105,8 @@ Decimal factorial(Decimal n) {
 // The error rows follow the factorial quotient n! / (r! (n - r)!), where the
 // factorial of a negative argument is 0: a zero numerator over a zero
 // denominator overflows, a non-zero one divides by zero.
-Decimal combinations(Decimal n, Decimal r) {
+Decimal combinations(Decimal rawN, Decimal rawR) {
+    const Decimal n = snappedToWhole(rawN), r = snappedToWhole(rawR);
     if (n.isNegative() && !n.isZero()) fail(ErrCode::Overflow);
     if ((r.isNegative() && !r.isZero()) || r > n) fail(ErrCode::DivByZero);
     // C(n, s) with s the smaller of r and n - r: s = k + f, k whole, 0 <= f < 1;
@@ -107,14 +114,15 @@ Decimal combinations(Decimal n, Decimal r) {
     const Decimal s = std::min(r, n - r);
     const Decimal k = floor(s), f = s - k;
     if (k > kLongestProduct)
-        return inRange(exponential(logGamma(n + 1) - logGamma(s + 1) - logGamma(n - s + 1)));
+        return inRange(exponential(logGammaRatio(n + 1, s) - logGamma(s + 1)));
     const Decimal product = ratioProduct(n - k, f, k);
     if (f.isZero()) return inRange(product);
     return inRange(product * gammaShiftRatio(n - k, f) / gamma(1 + f));
 }
 
 // n! / (n - r)!, with the same error rows as the quotient of factorials.
-Decimal permutations(Decimal n, Decimal r) {
+Decimal permutations(Decimal rawN, Decimal rawR) {
+    const Decimal n = snappedToWhole(rawN), r = snappedToWhole(rawR);
     const Decimal rest = n - r;
     const bool restNegative = rest.isNegative() && !rest.isZero();
     if (n.isNegative() && !n.isZero()) {
@@ -131,7 +139,8 @@ Decimal permutations(Decimal n, Decimal r) {
     return inRange(1 / (divisor * gammaShiftRatio(rest - k, -r - k)));
 }
 
-Decimal nthRoot(Decimal radicand, Decimal degree) {
+Decimal nthRoot(Decimal rawRadicand, Decimal rawDegree) {
+    const Decimal radicand = snappedToWhole(rawRadicand), degree = snappedToWhole(rawDegree);
     if (degree.isZero()) fail(ErrCode::DivByZero);
     if (radicand.isNegative() && !radicand.isZero()) {
         const bool oddWhole = degree.isWhole() && !remainder(degree, 2).isZero();

@@ -1,5 +1,6 @@
 // Factorial, combinations, permutations and the n-th root: pure functions the
-// "n!" key and the pending two-operand operations of "=" share.
+// "n!" key and the pending two-operand operations of "=" share. An inexact
+// argument within its noise of a whole number is taken for that number.
 #pragma once
 
 #include "numeric/decimal.h"

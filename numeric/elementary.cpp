@@ -1,6 +1,7 @@
 #include "numeric/elementary.h"
 
 #include "numeric/bid.h"
+#include "numeric/noise.h"
 
 namespace velmor::math {
 
@@ -9,8 +10,10 @@ using bid::apply;
 Decimal squareRoot(Decimal x) { return apply(bid128_sqrt, x); }
 Decimal exponential(Decimal x) { return apply(bid128_exp, x); }
 Decimal powerOfTen(Decimal x) { return apply(bid128_exp10, x); }
-Decimal naturalLog(Decimal x) { return apply(bid128_log, x); }
-Decimal commonLog(Decimal x) { return apply(bid128_log10, x); }
+// Near 1 a logarithm is as large as the distance from 1: an inexact argument
+// within its noise of 1 has no logarithm but noise, and it is 0.
+Decimal naturalLog(Decimal x) { return apply(bid128_log, snappedTo(x, 1)); }
+Decimal commonLog(Decimal x) { return apply(bid128_log10, snappedTo(x, 1)); }
 Decimal logOnePlus(Decimal x) { return apply(bid128_log1p, x); }
 
 Decimal sine(Decimal radians) { return apply(bid128_sin, radians); }
@@ -20,10 +23,7 @@ Decimal arcSine(Decimal x) { return apply(bid128_asin, x); }
 Decimal arcCosine(Decimal x) { return apply(bid128_acos, x); }
 Decimal arcTangent(Decimal x) { return apply(bid128_atan, x); }
 
-Decimal arcTangent2(Decimal y, Decimal x) {
-    _IDEC_flags flags = 0;
-    return bid::wrap(bid128_atan2(bid::raw(y), bid::raw(x), bid::kNearest, &flags));
-}
+Decimal arcTangent2(Decimal y, Decimal x) { return apply(bid128_atan2, y, x); }
 
 Decimal hyperbolicSine(Decimal x) { return apply(bid128_sinh, x); }
 Decimal hyperbolicCosine(Decimal x) { return apply(bid128_cosh, x); }
@@ -35,13 +35,10 @@ Decimal areaTangent(Decimal x) { return apply(bid128_atanh, x); }
 Decimal gamma(Decimal x) { return apply(bid128_tgamma, x); }
 Decimal logGamma(Decimal x) { return apply(bid128_lgamma, x); }
 
-Decimal power(Decimal base, Decimal exponent) {
-    _IDEC_flags flags = 0;
-    return bid::wrap(bid128_pow(bid::raw(base), bid::raw(exponent), bid::kNearest, &flags));
-}
+Decimal power(Decimal base, Decimal exponent) { return apply(bid128_pow, base, exponent); }
 
 Decimal pi() {
-    static const Decimal value = Decimal::fromText("3.141592653589793238462643383279503");
+    static const Decimal value = Decimal::fromText("3.141592653589793238462643383279503").markedInexact();
     return value;
 }
 

@@ -27,7 +27,7 @@ Decimal inRange(Decimal x) {
     if (x.isNaN()) fail(ErrCode::InvalidCall);
     const Decimal magnitude = abs(x);
     if (!x.isFinite() || magnitude > lastRoundingDown()) fail(ErrCode::Overflow);
-    if (magnitude < smallestKept()) return Decimal();
+    if (magnitude < smallestKept()) return Decimal().markedInexact();  // rounded to 0
     return x;
 }
 

@@ -1,6 +1,7 @@
 // "Rou" (to the nearest whole number, halves to even) and "%".
 #include "engine/form.h"
 #include "numeric/errors.h"
+#include "numeric/noise.h"
 #include "scientific/key_support.h"
 
 namespace velmor {
@@ -10,7 +11,7 @@ namespace {
 // (empty, an error text, a hexadecimal numeral) stays as it is.
 void roundKey(Form& form, const Press&) {
     const std::optional<Decimal> v = form.display.tryRead(Reading::Strict);
-    if (v) showFunctionValue(form, roundHalfEven(*v));
+    if (v) showFunctionValue(form, roundToWhole(*v));
 }
 
 // Percent stands alone: it does not combine with a pending operation.

@@ -25,7 +25,8 @@ void applyToDisplayedAngle(Form& form, CircleFunction function) {
 void showSine(Form& form, Decimal angle, AngleUnit unit) { showFunctionValue(form, math::circleValues(angle, unit).sin); }
 void showCosine(Form& form, Decimal angle, AngleUnit unit) { showFunctionValue(form, math::circleValues(angle, unit).cos); }
 
-// Only an exact zero cosine is a pole; in radians no decimal angle reaches one.
+// A zero cosine is a pole; in radians only an inexact angle within its noise
+// of one reaches it (numeric/angles.h).
 void showTangent(Form& form, Decimal angle, AngleUnit unit) {
     if (math::tangentHasPole(angle, unit)) form.display.showText(kInfinityText);
     else showFunctionValue(form, math::tangentOf(angle, unit));

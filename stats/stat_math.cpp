@@ -2,31 +2,49 @@
 
 #include "numeric/elementary.h"
 #include "numeric/errors.h"
+#include "numeric/noise.h"
 #include "numeric/range.h"
 
 namespace velmor {
 namespace {
 
+// Sums follow the rule of the + key: what only the noise of inexact terms
+// leaves is 0 (sin 45 degrees and -1/sqrt 2 sum to 0), exact terms keep every
+// digit (1E32, 1, -1E32 sum to 1).
 Decimal unrangedSum(std::span<const Decimal> values, int power) {
     Decimal sum;
     for (Decimal v : values) {
         Decimal term = v;
         for (int i = 1; i < power; ++i) term *= v;
-        sum += term;
+        sum = noiseFreeSum(sum, term);
     }
     return sum;
 }
 
+Decimal count(std::span<const Decimal> values) { return Decimal::fromInt64(static_cast<std::int64_t>(values.size())); }
+
+// The mean as the first value plus the mean of the differences from it: equal
+// values, however inexact, have exactly their value as the mean (six times
+// 1/3 sum to 1.999...98, which over 6 is 3 units off 1/3), and the
+// differences of nearby values keep their digits.
 Decimal unrangedMean(std::span<const Decimal> values) {
     if (values.empty()) fail(ErrCode::Overflow);  // 0/0
-    return unrangedSum(values, 1) / Decimal::fromInt64(static_cast<std::int64_t>(values.size()));
+    const Decimal first = values.front();
+    Decimal differences;
+    for (Decimal v : values) differences = noiseFreeSum(differences, noiseFreeDifference(v, first));
+    return noiseFreeSum(first, differences / count(values));
 }
 
-// Root of the mean square deviation around the mean, with the given divisor.
+// Root of the mean square deviation around the mean, with the given divisor. A
+// deviation within the noise of the value and the mean is 0, so equal values
+// give exactly 0.
 Decimal rootMeanSquareDeviation(std::span<const Decimal> values, Decimal divisor) {
     const Decimal mean = unrangedMean(values);
     Decimal squares;
-    for (Decimal v : values) squares += (v - mean) * (v - mean);
+    for (Decimal v : values) {
+        const Decimal deviation = noiseFreeDifference(v, mean);
+        squares += deviation * deviation;
+    }
     return inRange(math::squareRoot(squares / divisor));
 }
 
@@ -38,13 +56,13 @@ Decimal meanOf(std::span<const Decimal> values) { return inRange(unrangedMean(va
 
 Decimal populationStdDev(std::span<const Decimal> values) {
     if (values.empty()) fail(ErrCode::Overflow);
-    return rootMeanSquareDeviation(values, Decimal::fromInt64(static_cast<std::int64_t>(values.size())));
+    return rootMeanSquareDeviation(values, count(values));
 }
 
 Decimal sampleStdDev(std::span<const Decimal> values) {
     if (values.empty()) fail(ErrCode::Overflow);
     if (values.size() == 1) fail(ErrCode::DivByZero);
-    return rootMeanSquareDeviation(values, Decimal::fromInt64(static_cast<std::int64_t>(values.size() - 1)));
+    return rootMeanSquareDeviation(values, count(values) - 1);
 }
 
 Decimal naturalSum(int k, Decimal n) {

@@ -17,7 +17,9 @@ Decimal sumOfPowers(std::span<const Decimal> values, int power);
 Decimal meanOf(std::span<const Decimal> values);
 
 // Standard deviation with divisor n (population) or n - 1 (sample), computed
-// from the deviations around the mean, so equal values give exactly 0.
+// from the deviations around the mean, so equal values give exactly 0 (also
+// inexact ones: 20 sqrt entered three times). Sums, the mean and the
+// deviations follow the noise rule of sums (numeric/noise.h).
 // Population: Overflow for an empty list. Sample: Overflow for an empty list,
 // DivByZero for a single value.
 Decimal populationStdDev(std::span<const Decimal> values);

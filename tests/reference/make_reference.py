@@ -9,6 +9,13 @@ Columns: key, unit (deg, rad, grad), operand, second operand (only for the
 two-operand operations ncr, npr and nsqrt), expected display text. An expected
 text starting with "#" is the error number the two-operand computation raises.
 
+It also writes chains.tsv: key sequences whose intermediate results carry
+rounding noise (1 / 3 * 3, pi in full, sqrt 3 squared), with the exact value
+of the chain's mathematics. Columns: unit, keys, expected display text. A key
+is a caption or control name as the unit tests write them; 'TEXT is a text
+typed or pasted into the display; pi is the full-precision pi behind the
+display.
+
 Run from anywhere: python3 tests/reference/make_reference.py
 """
 
@@ -381,12 +388,14 @@ def build():
     pairs_ncr = [(7, 3), (200, 2), (1000, 3), (1000, 500), (52, 5), (60, 30), (1030, 515), (1500, 700),
                  (10, 0), (10, 10), (5.5, 2), (10.5, 3.5), (100.25, 50.75), (2000.5, 3), (3, 4), (3, -1), (-3, 2),
                  (0, 0), (1e15, 1), (40, 20), (10000.5, 2.5), (3000.25, 100.5), (1e9 + 0.5, 3.75),
-                 (2500.5, 1249.75), (1e12 + 0.5, 1e12), (7.5, 7.25), (0.5, 0.25)]
+                 (2500.5, 1249.75), (1e12 + 0.5, 1e12), (7.5, 7.25), (0.5, 0.25),
+                 ("1E22", 0.5), ("5E17", 2.5), ("1E30", 1.5), (300000, 65.25), ("1E25", 3.75)]
     for n, r in pairs_ncr:
         add_cases(rows, "ncr", "deg", [n], f_ncr, second=r)
     pairs_npr = [(7, 3), (200, 2), (170, 170), (171, 171), (1000, 100), (10, 0), (5.5, 2), (10.5, 3.5),
                  (5, -2), (3, 4), (-3, 2), (-2, -5), (0, 0), (100, 50), (3000.5, 2.5),
-                 (1e6 + 0.5, 10.5), (5000.25, -3.5), (2.5, -0.5), (0.5, 0.25), (3, -400), (1e9, 15.5)]
+                 (1e6 + 0.5, 10.5), (5000.25, -3.5), (2.5, -0.5), (0.5, 0.25), (3, -400), (1e9, 15.5),
+                 ("1E20", 0.5), ("5E17", 2.5), ("5E17", -2.5), (10000, 70.5), ("1E12", 20.5), ("1E30", 0.25)]
     for n, r in pairs_npr:
         add_cases(rows, "npr", "deg", [n], f_npr, second=r)
     pairs_root = [(27, 3), (8, 3), (-8, 3), (-27, -3), (16, 4), (2, 2), (2, 12), (1e300, 7), (10, 0.5),
@@ -400,7 +409,9 @@ def build():
     add_cases(rows, "Command9", "rad", ["1E300", "1.5707963267949", "1E200", "0.4"], f_cos)
     add_cases(rows, "Command8", "rad", ["1E300", "1.5707963267949", "0.4"], f_tan)
     add_cases(rows, "cmdCont(3)", "rad", ["0.3", "0.7"], f_asin)
-    add_cases(rows, "cmdCont(3)", "deg", ["0.3", "0.707106781186548"], f_asin)
+    add_cases(rows, "cmdCont(3)", "deg", ["0.3", "0.707106781186548", "1E-30", "-1E-30"], f_asin)
+    add_cases(rows, "cmdCont(5)", "grad", ["1E-30"], f_atan)
+    add_cases(rows, "cmdCont(4)", "rad", ["0.9999999999999999999999999999999999"], f_acos)
     add_cases(rows, "cmdCont(9)", "rad", ["0.7", "0.4", "1E-300"], EXTENDED[9])
     add_cases(rows, "cmdsqrt", "deg", ["18", "473211", "0.1", "2E-320", "1.79769313486232E+308"], f_sqrt)
     add_cases(rows, "cmd10x", "deg", ["-320", "-323.3", "-323.5", "-324", "308.254715559916", "-0.3"], f_exp10)
@@ -409,14 +420,83 @@ def build():
     return rows
 
 
-def main():
-    rows = build()
-    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "scientific.tsv")
+# ---- chains with rounding noise on the way ---------------------------------
+
+ONE_THIRD_TIMES_THREE = "1 / 3 * 3 ="
+ROOT_THREE_SQUARED = "3 cmdsqrt x^2"
+
+
+def chains():
+    """(unit, keys, exact value or display text) of each chain."""
+    pi = mp.pi
+    return [
+        # pi in full: the circle functions take it for pi, a difference keeps its digits.
+        ("rad", "pi Command10", mpmath.sin(pi)),
+        ("rad", "pi Command9", mpmath.cos(pi)),
+        ("rad", "pi Command8", mpmath.tan(pi)),
+        ("rad", "pi / 2 = Command9", mpmath.cos(pi / 2)),
+        ("rad", "pi / 2 = Command8", INFINITY),
+        ("rad", "pi * 2 = Command10", mpmath.sin(2 * pi)),
+        ("rad", "pi / 4 = Command8", mpmath.tan(pi / 4)),
+        ("rad", "pi / 6 = Command10", mpmath.sin(pi / 6)),
+        ("rad", "pi - '3.14159265358979 =", pi - mpf("3.14159265358979")),
+        ("rad", "pi cmdCont(1)", DIV0),
+        ("rad", "1 cmdCont(5) * 4 = Command10", mpmath.sin(4 * mpmath.atan(1))),
+        # 1 / 3 * 3 holds 34 nines behind the 1 it shows.
+        ("rad", ONE_THIRD_TIMES_THREE + " cmdLn", mpmath.log(1)),
+        ("rad", ONE_THIRD_TIMES_THREE + " Command11", mpmath.log10(1)),
+        ("rad", ONE_THIRD_TIMES_THREE + " cmdCont(4)", mpmath.acos(1)),
+        ("rad", ONE_THIRD_TIMES_THREE + " cmdCont(16)", mpmath.acosh(1)),
+        ("rad", ONE_THIRD_TIMES_THREE + " cmdCont(17)", DIV0),
+        ("rad", ONE_THIRD_TIMES_THREE + " x^y '1E34 =", mpf(1)),
+        ("rad", ONE_THIRD_TIMES_THREE + " cmdncr 1 =", mpf(1)),
+        ("rad", ONE_THIRD_TIMES_THREE + " - 1 =", mpf(0)),
+        ("rad", ROOT_THREE_SQUARED + " cmdnpr 3 =", mpf(6)),
+        ("rad", ROOT_THREE_SQUARED + " Command12", mpf(6)),
+        ("rad", ROOT_THREE_SQUARED + " Mod 2 =", mpf(1)),
+        ("rad", ROOT_THREE_SQUARED + " Command5 CE 2 +/- x^y Command4 =", mpf(-8)),
+        ("grad", "5 0 Command8 cmdCont(3)", mpmath.asin(mpmath.tan(mpf(50) * pi / 200)) * 200 / pi),
+        ("deg", "1 / 3 * 2 7 0 = Command8", INFINITY),
+        ("deg", "1 / 3 * 2 7 0 = Command9", mpf(0)),
+        ("deg", "2 cmdsqrt 1/x cmdCont(3)", mpf(45)),
+        ("deg", "4 5 Command10 - 2 cmdsqrt 1/x =", mpf(0)),
+        ("deg", "'3.5 cmdLn cmdea cmdRou", mpf(4)),
+        ("deg", "'4.5 cmdLn cmdea cmdRou", mpf(4)),
+        ("deg", "'2.5 cmdLn cmdea cmdRou", mpf(2)),
+        # Typed numbers are exact: every digit of a difference counts.
+        ("deg", "'1E32 + 1 - '1E32 =", mpf(1)),
+        ("deg", "1 + '1E-32 - 1 =", mpf("1e-32")),
+        ("deg", "'123456789 + '0.00000000000000000000001 - '123456789 =", mpf("1e-23")),
+        ("deg", "1 - '0.9999999999999999999999999999999999 =", mpf("1e-34")),
+        # Statistics of equal computed values.
+        ("deg", "2 0 cmdsqrt cmdStat cmdData cmdData cmdData cmdSigmas", mpf(0)),
+        ("deg", "2 0 cmdsqrt cmdStat cmdData cmdData cmdData cmdStdDev", mpf(0)),
+        ("deg", "3 1/x cmdStat " + "cmdData " * 6 + "cmdSigmas", mpf(0)),
+        ("deg", "3 1/x cmdStat " + "cmdData " * 6 + "cmdXbar", mpf(1) / 3),
+    ]
+
+
+def chain_text(value):
+    """A chain's expected text: mpmath's zeros of the circle functions (1E-81
+    at 80 digits) are 0."""
+    if not isinstance(value, str) and abs(value) < mpf(10) ** (10 - mp.dps):
+        return "0"
+    return expected_text(value)
+
+
+def write_table(name, header, rows):
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), name)
     with open(path, "w", encoding="utf-8") as out:
-        out.write("# key\tunit\toperand\tsecond\texpected (made by make_reference.py)\n")
+        out.write(header + "\n")
         for row in rows:
             out.write("\t".join(row) + "\n")
     print(f"{len(rows)} cases written to {path}")
+
+
+def main():
+    write_table("scientific.tsv", "# key\tunit\toperand\tsecond\texpected (made by make_reference.py)", build())
+    chain_rows = [(unit, keys, chain_text(value)) for unit, keys, value in chains()]
+    write_table("chains.tsv", "# unit\tkeys\texpected (made by make_reference.py)", chain_rows)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,5 @@
 // Decimal numbers at full precision: chains a user presses, the full value
-// behind a result's text, the cancellation rule and the ends of the range.
+// behind a result's text, exact differences and the ends of the range.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -72,15 +72,18 @@ TEST(DecimalChains, TheFullValueStaysBehindTheTextUntilAnEdit) {
     });
 }
 
-// A sum or difference below 1E-31 of its larger operand is 0; at 1E-31 it stays.
-TEST(DecimalChains, CancellationNoiseBorder) {
+// Typed numbers are exact and so are their sums: no digit of a difference is
+// taken for noise, at the keypad and in the memory. Only what the noise of
+// inexact values leaves cancels to 0.
+TEST(DecimalChains, ExactDifferencesKeepEveryDigit) {
     expectSteps({
-        {{"1", "-", "'0.9999999999999999999999999999999", "="}, "1E-31"},
-        {{"1", "-", "'0.99999999999999999999999999999991", "="}, "0"},
-        {{"'0.99999999999999999999999999999991", "-", "1", "="}, "0"},
-        {{"'2", "+", "'-1.9999999999999999999999999999998", "="}, "2E-31"},
-        {{"'2", "+", "'-1.99999999999999999999999999999981", "="}, "0"},
-        {{"'1E30", "+", "1", "-", "'1E30", "="}, "1"},
+        {{"1", "-", "'0.99999999999999999999999999999991", "="}, "9E-32"},
+        {{"'2", "+", "'-1.99999999999999999999999999999981", "="}, "1.9E-31"},
+        {{"'1E32", "+", "1", "-", "'1E32", "="}, "1"},
+        {{"1", "+", "'1E-32", "-", "1", "="}, "1E-32"},
+        {{"'123456789", "+", "'0.00000000000000000000001", "-", "'123456789", "="}, "1E-23"},
+        {{"'1E32", "Command5", "'1", "Command6", "'-1E32", "Command6", "Command4"}, "1"},
+        {{"1", "/", "3", "*", "3", "-", "1", "="}, "0"},
     });
 }
 

@@ -66,6 +66,10 @@ TEST(Combinations, ExactForWholeArgumentsWithoutOverflowingFactorials) {
         {3, -1, "#11"},
         {-3, 2, "#6"},          // 0 / 0
         {-3, -5, "#6"},
+        // Huge n, fractional r: Gamma ratios to every shown digit.
+        {1e22, 0.5, "112837916709.551"},
+        {1e30, 1.5, "7.52252778063675E+44"},
+        {3e5, 65.25, "1.01983188796605E+266"},
     };
     for (const BinaryCase& c : cases)
         EXPECT_EQ(outcome([&] { return combinations(c.a, c.b); }), c.expected) << c.a.value << " ncr " << c.b.value;
@@ -86,6 +90,10 @@ TEST(Permutations, FallingProductsAndTheFactorialQuotientErrorRows) {
         {-5, -5, "0"},   // 0 / 0!
         {1e300, 2, "#6"},
         {5, -3000, "0"},
+        {1e20, 0.5, "10000000000"},
+        {5e17, -2.5, "5.65685424949238E-45"},
+        {1e12, 20.5, "9.99999999800125E+245"},
+        {1e4, 70.5, "7.82265449482502E+281"},   // more terms than a product takes
     };
     for (const BinaryCase& c : cases)
         EXPECT_EQ(outcome([&] { return permutations(c.a, c.b); }), c.expected) << c.a.value << " npr " << c.b.value;

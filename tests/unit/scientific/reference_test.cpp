@@ -1,6 +1,7 @@
 // Every scientific key against a table of high-precision reference results for
 // the decimal arguments as typed: each result must be the exact value rounded
-// to the display's 15 digits.
+// to the display's 15 digits. A second table holds key chains whose
+// intermediate results carry rounding noise (1 / 3 * 3, pi in full).
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "numeric/combinatorics.h"
+#include "numeric/elementary.h"
 #include "numeric/errors.h"
 #include "numeric/numtext.h"
 #include "support/keys.h"
@@ -20,8 +22,9 @@ struct ReferenceCase {
     std::string key, unit, operand, second, expected;
 };
 
-std::vector<ReferenceCase> readTable(const std::string& path) {
-    std::vector<ReferenceCase> cases;
+// The tab-separated rows of a table, without comments.
+std::vector<std::vector<std::string>> readRows(const std::string& path) {
+    std::vector<std::vector<std::string>> rows;
     std::ifstream in(path);
     std::string line;
     while (std::getline(in, line)) {
@@ -30,6 +33,14 @@ std::vector<ReferenceCase> readTable(const std::string& path) {
         std::stringstream row(line);
         std::string field;
         while (std::getline(row, field, '\t')) fields.push_back(field);
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+std::vector<ReferenceCase> readTable(const std::string& path) {
+    std::vector<ReferenceCase> cases;
+    for (std::vector<std::string>& fields : readRows(path)) {
         if (fields.size() == 4) fields.emplace_back();  // an expected text of blanks only
         if (fields.size() != 5) continue;
         cases.push_back({fields[0], fields[1], fields[2], fields[3], fields[4]});
@@ -77,6 +88,37 @@ TEST(ReferenceTable, EveryResultCorrectlyRounded) {
     }
     std::cout << "[ reference ] " << cases.size() << " cases: " << correctlyRounded << " correctly rounded\n";
     EXPECT_EQ(h.platform.boxes.size(), 0u) << "a reference case opened a message box";
+}
+
+std::string chainsTable() {
+    const std::string scientific = VELMOR_REFERENCE_TABLE;
+    return scientific.substr(0, scientific.find_last_of('/') + 1) + "chains.tsv";
+}
+
+// A chain's step: a key, a text typed into the display ('TEXT), or pi in full
+// behind the display (recalled from the memory).
+void step(testing::Harness& h, const std::string& token) {
+    if (token.size() > 1 && token[0] == '\'') {
+        h.calc.displayEdited(token.substr(1));
+    } else if (token == "pi") {
+        h.form().engine.memoryValue = math::pi();
+        h.press({testing::key::MRC});
+    } else {
+        h.press({token});
+    }
+}
+
+TEST(ReferenceTable, ChainsWithRoundingNoiseOnTheWay) {
+    const auto rows = readRows(chainsTable());
+    ASSERT_GE(rows.size(), 30u) << "chain table missing or short: " << chainsTable();
+    for (const std::vector<std::string>& row : rows) {
+        ASSERT_EQ(row.size(), 3u) << row.front();
+        testing::Harness h;
+        h.form().selectOption(unitOption(row[0]));
+        std::stringstream keys(row[1]);
+        for (std::string token; keys >> token;) step(h, token);
+        EXPECT_EQ(h.display(), row[2]) << row[1] << " (" << row[0] << ")";
+    }
 }
 
 }  // namespace

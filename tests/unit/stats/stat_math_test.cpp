@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "numeric/elementary.h"
 #include "numeric/errors.h"
 #include "numeric/numtext.h"
 #include "stats/stat_math.h"
@@ -100,6 +101,36 @@ TEST(StatMath, NaturalNumberSums) {
         EXPECT_EQ(outcome([&] { return naturalSum(1, c.n); }), c.x2) << c.n.value;
         EXPECT_EQ(outcome([&] { return naturalSum(2, c.n); }), c.x3) << c.n.value;
     }
+}
+
+struct ComputedListCase {
+    const char* what;
+    std::vector<Decimal> values;
+    const char* sum;
+    const char* population;
+    const char* sample;
+};
+
+std::vector<Decimal> repeated(Decimal v, int count) { return std::vector<Decimal>(static_cast<size_t>(count), v); }
+
+// Computed values carry rounding noise; equal ones still have deviations of 0,
+// and a sum that only leaves the noise is 0. Exact values keep every digit.
+TEST(StatMath, ComputedValuesFollowTheNoiseRules) {
+    const Decimal rootTwenty = math::squareRoot(20), third = Decimal(1) / 3;
+    const Decimal sine45 = math::squareRoot(2) / 2, reciprocalRoot2 = 1 / math::squareRoot(2);
+    const ComputedListCase cases[] = {
+        {"20 sqrt three times", repeated(rootTwenty, 3), "13.4164078649987", "0", "0"},
+        {"1/3 six times", repeated(third, 6), "2", "0", "0"},
+        {"sqrt 2 / 2 and -1 / sqrt 2", {sine45, -reciprocalRoot2}, "0", "0.707106781186548", "1"},
+        {"1E32, 1, -1E32", {Decimal::fromText("1E32"), 1, Decimal::fromText("-1E32")}, "1",
+         "8.16496580927726E+31", "1E+32"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(outcome([&] { return sumOfPowers(c.values, 1); }), c.sum) << c.what;
+        EXPECT_EQ(outcome([&] { return populationStdDev(c.values); }), c.population) << c.what;
+        EXPECT_EQ(outcome([&] { return sampleStdDev(c.values); }), c.sample) << c.what;
+    }
+    EXPECT_EQ(meanOf(repeated(third, 6)), third);  // to the last digit
 }
 
 }  // namespace
