@@ -57,6 +57,8 @@ public:
     // The display's value in its format; throws CalcError (TypeMismatch for a
     // strict reading of a text that is no number, Overflow beyond the range).
     Decimal read(Reading how) const;
+    // The computed value behind the text, when a key showed one.
+    const std::optional<Decimal>& shownValue() const { return valueBehind_; }
     // The same, or nothing where `read` throws.
     std::optional<Decimal> tryRead(Reading how) const;
     // False for a text outside Dec that starts with no numeral of the base (an

@@ -40,10 +40,10 @@ void storeInMemory(Form& form, Decimal addend) {
 
 void memoryStore(Form& form, const Press&) { storeInMemory(form, Decimal()); }
 void memoryAdd(Form& form, const Press&) { storeInMemory(form, form.engine.memoryValue); }
-// Pi is entered like a typed number: its value is the 15 digits the display
-// shows, so Sin of it is the sine of 3.14159265358979, as for the typed text.
+// Pi shows its 15 digits with the whole of pi behind them, like any key's
+// result, so Sin of it is 0 while a typed 3.14159265358979 keeps its own sine.
 // In Hex, Oct and Bin it is the whole number 3.
-void pi(Form& form, const Press&) { form.display.show(strictNumber(numberText(math::pi()))); }
+void pi(Form& form, const Press&) { form.display.show(math::pi()); }
 
 }  // namespace
 

@@ -28,7 +28,7 @@ VariableValues answeredValues(const FormulaState& f) {
     VariableValues values;
     for (const char letter : f.answered) {
         const int slot = variableSlot(letter);
-        values[static_cast<size_t>(slot)] = letter == 'F' ? numberText(f.valueF) : f.values[static_cast<size_t>(slot)];
+        values[static_cast<size_t>(slot)] = letter == 'F' ? exactText(f.valueF) : f.values[static_cast<size_t>(slot)];
     }
     return values;
 }
@@ -41,11 +41,12 @@ void capture(Form& form) {
     f.formulaCaptured = 1;
 }
 
-// The value given at a prompt for A to E: the display as typed in Dec (the
-// formula takes it as text), the numeral's value outside Dec.
+// The value given at a prompt for A to E: what was typed in Dec (the formula
+// takes it as text); a key's result (MRC, a function) with every digit of the
+// value behind it; outside Dec the numeral's value.
 std::string valueText(const Form& form) {
-    if (form.display.format().decimal()) return form.display.text();
-    return numberText(form.display.read(Reading::Strict));
+    if (form.display.format().decimal() && !form.display.shownValue()) return form.display.text();
+    return exactText(form.display.read(Reading::Strict));
 }
 
 // Takes the display as the value of the prompt's letter. F must be a number;

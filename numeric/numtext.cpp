@@ -243,6 +243,25 @@ std::int32_t intMod(Decimal a, Decimal b) {
     return static_cast<std::int32_t>(dividend % divisor);
 }
 
+std::string exactText(Decimal value) {
+    // The library writes the coefficient and the power of ten: "+1234E-2".
+    const std::string raw = value.debugText();
+    const size_t e = raw.find('E');
+    std::string digits = raw.substr(1, e - 1);
+    int exponent = std::stoi(raw.substr(e + 1));
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+        ++exponent;
+    }
+    const std::string sign = raw[0] == '-' && digits != "0" ? "-" : "";
+    const int pointAt = static_cast<int>(digits.size()) + exponent;  // digits before the point
+    if (exponent >= 0 && pointAt <= 34) return sign + digits + std::string(static_cast<size_t>(exponent), '0');
+    if (exponent < 0 && pointAt > 0) return sign + digits.substr(0, pointAt) + "." + digits.substr(pointAt);
+    if (exponent < 0 && pointAt > -5) return sign + "0." + std::string(static_cast<size_t>(-pointAt), '0') + digits;
+    const std::string mantissa = digits.size() > 1 ? digits.substr(0, 1) + "." + digits.substr(1) : digits;
+    return sign + mantissa + "E" + std::to_string(pointAt - 1);
+}
+
 std::string_view trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(kBlankCharacters);
     if (first == std::string_view::npos) return {};

@@ -28,6 +28,11 @@ Decimal strictNumber(std::string_view text);
 // beyond the range; a value below it shows "0".
 std::string numberText(Decimal value);
 
+// Every digit of the value (up to 34), in a form strictNumber reads back as the
+// same value: plain where that is short, else with an exponent ("1.5E-300").
+// For handing a full value on as text; a finite value only.
+std::string exactText(Decimal value);
+
 // Rounds to the nearest 32-bit integer, halves to even; Overflow outside the range.
 std::int32_t round32(Decimal value);
 

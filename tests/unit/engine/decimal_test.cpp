@@ -43,7 +43,7 @@ TEST(DecimalChains, ResultsAreRightForTheNumbersShown) {
         {{"1", "0", "x^y", "2", "-", "1", "0", "0", "="}, "0"},
         // Functions of the decimal as typed.
         {{"optRad", "'3.14159265358979", "Command10"}, "3.23846264338328E-15"},
-        {{"optRad", "Command7", "Command10"}, "3.23846264338328E-15"},
+        {{"optRad", "Command7", "Command10"}, "0"},
         {{"optRad", "'0.4", "Command10"}, "0.38941834230865"},
         {{"optRad", "'0.3", "cmdCont(3)"}, "0.304692654015398"},
         {{"'0.7", "cmdCont(9)"}, "0.758583701839534"},

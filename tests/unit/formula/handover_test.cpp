@@ -66,5 +66,35 @@ TEST(Handover, ABaseChangeNeverLosesAFormula) {
     EXPECT_EQ(h.display(), "101");
 }
 
+// A prompt answered by a key's result takes the whole value behind the
+// display, and F keeps every digit typed, as A to E do.
+TEST(Handover, PromptsTakeFullValues) {
+    const struct {
+        std::vector<Ctl> before;  // up to the formula's first OK
+        const char* formula;      // pasted after Formule
+        std::vector<Ctl> answers;
+        const char* display;
+    } cases[] = {
+        {{Ctl::Digit1, Ctl::Divide, Ctl::Digit3, Ctl::Equals, Ctl::MemoryStore}, "A*3",
+         {Ctl::MemoryRecall, Ctl::SendFormula}, "Result = 1"},
+        {{}, "Ax^2", {Ctl::Digit2, Ctl::SquareRoot, Ctl::SendFormula}, "Result = 2"},
+        {{}, "F*10000000000000000-1234567890123456",
+         {Ctl::Point, Ctl::Digit1, Ctl::Digit2, Ctl::Digit3, Ctl::Digit4, Ctl::Digit5, Ctl::Digit6, Ctl::Digit7,
+          Ctl::Digit8, Ctl::Digit9, Ctl::Digit0, Ctl::Digit1, Ctl::Digit2, Ctl::Digit3, Ctl::Digit4, Ctl::Digit5,
+          Ctl::Digit6, Ctl::SendFormula},
+         "Result = 0"},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.pressKeys(c.before);
+        h.pressKeys({Ctl::Formula});
+        h.platform.clipboard = c.formula;
+        h.calc.menu(Menu::paste);
+        h.pressKeys({Ctl::SendFormula});
+        h.pressKeys(c.answers);
+        EXPECT_EQ(h.display(), c.display) << c.formula;
+    }
+}
+
 }  // namespace
 }  // namespace velmor::testing

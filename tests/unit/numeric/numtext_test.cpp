@@ -135,6 +135,27 @@ TEST(StrictNumber, RefusesWhatIsNotANumber) {
     }
 }
 
+// The whole value as text reads back as the very value, in the layout the formula reads.
+TEST(ExactText, KeepsEveryDigit) {
+    const struct {
+        Decimal value;
+        const char* text;
+    } cases[] = {
+        {Decimal(1) / 3, "0.3333333333333333333333333333333333"},
+        {Decimal::fromText("0.1234567890123456"), "0.1234567890123456"},
+        {Decimal::fromText("-1.5E-300"), "-1.5E-300"},
+        {Decimal::fromText("1E300"), "1E300"},
+        {Decimal::fromText("123456789012345678901234567890"), "123456789012345678901234567890"},
+        {Decimal::fromText("0.0000123"), "0.0000123"},
+        {Decimal::fromText("-2.50"), "-2.5"},
+        {Decimal(0), "0"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(exactText(c.value), c.text) << c.value;
+        EXPECT_EQ(strictNumber(exactText(c.value)), c.value) << c.value;
+    }
+}
+
 TEST(Round32, HalvesGoToTheEvenNeighbour) {
     const struct {
         Decimal value;

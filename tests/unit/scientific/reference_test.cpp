@@ -95,14 +95,12 @@ std::string chainsTable() {
     return scientific.substr(0, scientific.find_last_of('/') + 1) + "chains.tsv";
 }
 
-// A chain's step: a key, a text typed into the display ('TEXT), or pi in full
-// behind the display (recalled from the memory).
+// A chain's step: a key, a text typed into the display ('TEXT), or the pi key.
 void step(testing::Harness& h, const std::string& token) {
     if (token.size() > 1 && token[0] == '\'') {
         h.calc.displayEdited(token.substr(1));
     } else if (token == "pi") {
-        h.form().engine.memoryValue = math::pi();
-        h.press({testing::key::MRC});
+        h.press({testing::key::Pi});
     } else {
         h.press({token});
     }
