@@ -20,8 +20,8 @@ constexpr std::uint64_t kLongestPaste = 64u << 20;
 
 // The value a `registry KEY NAME TYPE DATA` line stores; nothing (and `why`)
 // for an unknown type or data that does not fit it.
-std::optional<FakeRegistryValue> registryValue(const std::string& type, const std::string& data, std::string& why) {
-    FakeRegistryValue value;
+std::optional<MemoryRegistryValue> registryValue(const std::string& type, const std::string& data, std::string& why) {
+    MemoryRegistryValue value;
     if (type == "string" || type == "string-unterminated") {
         value.type = 1;
         value.bytes.assign(data.begin(), data.end());
