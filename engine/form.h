@@ -9,6 +9,7 @@
 #include "engine/actions.h"
 #include "engine/controls.h"
 #include "engine/display.h"
+#include "engine/list_slots.h"
 #include "engine/pending.h"
 #include "engine/platform.h"
 #include "numeric/decimal.h"
@@ -33,8 +34,6 @@ struct WindowSize {
     int height = 5685;
     bool clientSize = true;  // the design size is a client size, the views are outer sizes
 };
-
-inline constexpr int kHistorySlots = 201;   // operandHistory and statData, slots 0 to 200
 
 // Operators, equals, memory, and the operand history both "Next" keys review.
 struct EngineState {

@@ -4,6 +4,7 @@
 
 #include "numeric/arithmetic.h"
 #include "numeric/combinatorics.h"
+#include "numeric/numtext.h"
 
 #include "engine/entry.h"
 #include "engine/failure_display.h"
@@ -22,6 +23,9 @@ struct BinaryOperation {
     Decimal (*apply)(Decimal left, Decimal right);
 };
 
+// Mod works on whole numbers: the remainder of the 32-bit integer parts.
+Decimal wholeRemainder(Decimal left, Decimal right) { return intMod(left, right); }
+
 // An empty second operand reads as 0 for the operations that read the leading
 // number, and is a silent type mismatch for the ones that need a whole number.
 // Rows follow the BinaryOp enumeration, after None.
@@ -30,7 +34,7 @@ constexpr std::array<BinaryOperation, 9> kOperations{{
     {BinaryOp::Minus, Ctl::Minus, "-", Reading::Strict, FailureTexts::DivisionAndOverflow, false, checkedDifference},
     {BinaryOp::Times, Ctl::Multiply, "*", Reading::Strict, FailureTexts::DivisionAndOverflow, false, checkedProduct},
     {BinaryOp::Divide, Ctl::Divide, "/", Reading::Leading, FailureTexts::DivisionAndOverflow, true, checkedQuotient},
-    {BinaryOp::Mod, Ctl::Mod, "Mod", Reading::Leading, FailureTexts::DivisionAndOverflow, false, integerRemainder},
+    {BinaryOp::Mod, Ctl::Mod, "Mod", Reading::Leading, FailureTexts::DivisionAndOverflow, false, wholeRemainder},
     {BinaryOp::Power, Ctl::Power, "x^y", Reading::Strict, FailureTexts::OverflowOnly, true, checkedPower},
     {BinaryOp::NthRoot, Ctl::NthRoot, "nsqrt", Reading::Leading, FailureTexts::DivisionAndOverflow, true, math::nthRoot},
     {BinaryOp::Combinations, Ctl::Combinations, "ncr", Reading::Leading, FailureTexts::DivisionAndOverflow, true,

@@ -79,6 +79,4 @@ Decimal checkedPower(Decimal base, Decimal exponent) {
     return inRange(math::power(base, exponent));
 }
 
-Decimal integerRemainder(Decimal a, Decimal b) { return intMod(a, b); }
-
 }  // namespace velmor

@@ -16,8 +16,6 @@ Decimal checkedQuotient(Decimal a, Decimal b);
 // InvalidCall for a negative base with a fractional exponent; DivByZero for 0
 // raised to a negative power. Whole exponents are exact while the digits fit.
 Decimal checkedPower(Decimal base, Decimal exponent);
-// Int(a) Mod Int(b), with the sign of a.
-Decimal integerRemainder(Decimal a, Decimal b);
 
 // A sum or difference `result` of operands of magnitude up to `largest` that is
 // only what is left of their rounding: 0 in its place (the rule is in arithmetic.cpp).

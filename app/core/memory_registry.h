@@ -15,7 +15,7 @@
 namespace velmor {
 
 struct MemoryRegistryValue {
-    std::uint32_t type = 1;  // 1 text, 4 number
+    std::uint32_t type = kRegString;
     std::vector<std::uint8_t> bytes;
 };
 
