@@ -1,4 +1,4 @@
-#include "help/edit_menu.h"
+#include "engine/edit_menu.h"
 
 #include "engine/form.h"
 #include "engine/texts.h"
