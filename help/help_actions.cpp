@@ -22,7 +22,7 @@ void contextHelp(Form& form, Ctl control) {
 }
 
 void registerHelpActions(ActionTable& table) {
-    table.onMenu(Menu::Helptopics, [](Form& form) {
+    table.onMenu(Menu::HelpTopics, [](Form& form) {
         form.platform.openHelpViewer(form.platform.programFolder() + "/" + kHelpFileName, 1);
     });
     table.onMenu(Menu::WhatsThisMode, [](Form& form) { form.platform.enterWhatsThisMode(); });

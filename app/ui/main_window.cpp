@@ -232,8 +232,9 @@ void MainWindow::buildMenus() {
         action->setVisible(s.visibleAtStart);
         actions_[index] = action;
     }
-    for (Menu view : {Menu::General, Menu::Superscientific, Menu::StandardDeviation})
-        actionFor(view)->setCheckable(true);
+    // The View menu's items are the window sizes, one of them checked.
+    for (const MenuRow& s : menuTable())
+        if (s.parent == Menu::View) actionFor(s.id)->setCheckable(true);
 }
 
 // F10 opens the first menu of the menu bar, as desktop programs do.

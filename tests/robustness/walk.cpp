@@ -21,9 +21,9 @@ const std::vector<std::string>& hostileTexts() {
     return texts;
 }
 
-constexpr std::array<Menu, 8> kMenus = {Menu::copy, Menu::paste, Menu::delete_, Menu::General,
-                                        Menu::Superscientific, Menu::StandardDeviation,
-                                        Menu::Helptopics, Menu::what};
+constexpr std::array<Menu, 8> kMenus = {Menu::Copy, Menu::Paste, Menu::Delete, Menu::General,
+                                        Menu::SuperScientific, Menu::StandardDeviation,
+                                        Menu::HelpTopics, Menu::WhatIsThis};
 
 // Not a speed limit (bench/ and docs/PERFORMANCE.md hold those): an action that
 // spins for this long has hung, and the walk then reports it with the shortest
@@ -132,7 +132,7 @@ std::optional<std::string> Session::step(const Action& a) {
         case Kind::Menu: calc_.menu(static_cast<Menu>(a.target)); break;
         case Kind::Paste:
             platform_.clipboard = a.text;
-            calc_.menu(Menu::paste);
+            calc_.menu(Menu::Paste);
             break;
         case Kind::Edit: calc_.displayEdited(a.text); break;
     }
