@@ -2,7 +2,7 @@
 #include "engine/form.h"
 #include "numeric/errors.h"
 #include "numeric/extended_math.h"
-#include "scientific/angles.h"
+#include "scientific/angle_unit.h"
 #include "scientific/key_support.h"
 
 namespace velmor {
