@@ -34,7 +34,7 @@ void changeBase(Form& form, const Press& press) {
         form.display.changeFormat(chosen);
     } catch (const CalcError& error) {
         showFormatSelection(form);
-        form.platform.messageBox(errorNumberText(error.code), MsgIcon::None);
+        form.platform.messageBox(errorTextJoined(error.code), MsgIcon::None);
         return;
     }
     // Leaving Hex leaves the binary numeral of the value in the work box.

@@ -50,7 +50,7 @@ void changeBaseKeepingFormula(Form& form, const Press& press) {
     const bool number = isBlank(text) || form.display.tryRead(Reading::Strict).has_value();
     if (!number) {
         showFormatSelection(form);
-        form.platform.messageBox(errorNumberText(ErrCode::TypeMismatch), MsgIcon::None);
+        form.platform.messageBox(errorTextJoined(ErrCode::TypeMismatch), MsgIcon::None);
         return;
     }
     changeBase(form, press);
