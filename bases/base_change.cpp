@@ -1,4 +1,5 @@
 #include "bases/base_keys.h"
+#include "bases/bases_state.h"
 #include "engine/entry.h"
 #include "engine/form.h"
 #include "numeric/errors.h"
@@ -16,9 +17,9 @@ Ctl selectedUnitButton(const Form& form) {
 
 // The decimal angle unit is kept while another base is chosen and returns with Dec.
 void restoreAngleUnit(Form& form, const NumberFormat& old) {
-    if (old.decimal() && !form.display.format().decimal()) form.bases.decimalAngleUnit = selectedUnitButton(form);
+    if (old.decimal() && !form.display.format().decimal()) basesState(form).decimalAngleUnit = selectedUnitButton(form);
     showFormatSelection(form);
-    if (!old.decimal() && form.display.format().decimal()) form.selectOption(form.bases.decimalAngleUnit);
+    if (!old.decimal() && form.display.format().decimal()) form.selectOption(basesState(form).decimalAngleUnit);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "app/ui/key_fonts.h"
 #include "app/ui/option_style.h"
 #include "app/ui/pictures.h"
+#include "help/help_state.h"
 
 namespace velmor {
 namespace {
@@ -326,7 +327,7 @@ void MainWindow::refresh() {
         unitsAreWordSizes_ = wordSizes;
         for (Ctl unit : {Ctl::Degrees, Ctl::Radians, Ctl::Grads}) applyAccessibleText(widgetFor(unit), unit, wordSizes);
     }
-    if (isEnabled() != form.help.mainEnabled) setEnabled(form.help.mainEnabled);
+    if (isEnabled() != helpState(form).mainEnabled) setEnabled(helpState(form).mainEnabled);
     keepDisplayClearOfPrompt();
     applySize();
 }
