@@ -1,4 +1,5 @@
 #include "bases/base_keys.h"
+#include "bases/bases_state.h"
 #include "engine/entry.h"
 #include "engine/form.h"
 #include "numeric/errors.h"
@@ -16,9 +17,9 @@ Ctl selectedUnitButton(const Form& form) {
 
 // The decimal angle unit is kept while another base is chosen and returns with Dec.
 void restoreAngleUnit(Form& form, const NumberFormat& old) {
-    if (old.decimal() && !form.display.format().decimal()) form.bases.decimalAngleUnit = selectedUnitButton(form);
+    if (old.decimal() && !form.display.format().decimal()) basesState(form).decimalAngleUnit = selectedUnitButton(form);
     showFormatSelection(form);
-    if (!old.decimal() && form.display.format().decimal()) form.selectOption(form.bases.decimalAngleUnit);
+    if (!old.decimal() && form.display.format().decimal()) form.selectOption(basesState(form).decimalAngleUnit);
 }
 
 }  // namespace
@@ -34,7 +35,7 @@ void changeBase(Form& form, const Press& press) {
         form.display.changeFormat(chosen);
     } catch (const CalcError& error) {
         showFormatSelection(form);
-        form.platform.messageBox(errorNumberText(error.code), MsgIcon::None);
+        form.platform.messageBox(errorTextJoined(error.code), MsgIcon::None);
         return;
     }
     // Leaving Hex leaves the binary numeral of the value in the work box.

@@ -141,7 +141,7 @@ void pressEveryKeyOnce(benchmark::State& state, Ctl key, const char* display,
         if (*pending) {
             b.calc.form().engine.pendingOp = velmor::binaryOpNamed(pending);
             b.calc.form().engine.accumulator = velmor::strictNumber(left);
-            b.calc.form().engine.operandSincePending = true;
+            b.calc.form().engine.operandsAtPending = b.calc.form().display.operandCount() - 1;  // an operand came since
         }
         const double cpuStart = threadSeconds();
         const auto start = std::chrono::steady_clock::now();

@@ -215,26 +215,28 @@ static_assert(groupsMatchArrays(), "key groups must cover exactly the control ar
 
 using M = Menu;
 constexpr M kTop = Menu::Count;
+// The pop-up menu and its one item share the caption.
+constexpr std::string_view kWhatIsThis = "What is this?";
 
 constexpr std::array<MenuRow, kMenuCount> kMenus = {{
     {M::Edit, "Edit", kTop, "&Edit", {}, false, true, false},
-    {M::copy, "copy", M::Edit, "Copy", "Ctrl+C", false, true, false},
-    {M::paste, "paste", M::Edit, "Paste", "Ctrl+V", false, true, false},
-    {M::delete_, "delete", M::Edit, "Delete", {}, false, true, false},
+    {M::Copy, "copy", M::Edit, "Copy", "Ctrl+C", false, true, false},
+    {M::Paste, "paste", M::Edit, "Paste", "Ctrl+V", false, true, false},
+    {M::Delete, "delete", M::Edit, "Delete", {}, false, true, false},
     {M::View, "View", kTop, "View", {}, false, true, false},
-    {M::Superscientific, "Superscientific", M::View, "Super Scientific", {}, false, true, false},
+    {M::SuperScientific, "Superscientific", M::View, "Super Scientific", {}, false, true, false},
     {M::General, "General", M::View, "General", {}, false, true, false},
     {M::StandardDeviation, "StandardDeviation", M::View, "Standard Deviation", {}, true, true, false},
     {M::Help, "Help", kTop, "Help", {}, false, true, false},
-    {M::Helptopics, "Helptopics", M::Help, "HelpTopics", {}, false, true, false},
+    {M::HelpTopics, "Helptopics", M::Help, "HelpTopics", {}, false, true, false},
     {M::WhatsThisMode, "WhatsThisMode", M::Help, "What's This?", "Shift+F1", false, true, false},
-    {M::sep, "sep", M::Help, "-", {}, false, true, true},
+    {M::HelpSeparator, "sep", M::Help, "-", {}, false, true, true},
     {M::AboutCalculator, "AboutCalculator", M::Help, "About Calculator", {}, false, true, false},
-    {M::whatisthis, "whatisthis", kTop, "What is this?", {}, false, false, false},
-    {M::what, "what", M::whatisthis, "What is this?", {}, false, true, false},
-    {M::formulae, "formulae", kTop, "Formulae", {}, false, false, false},
-    {M::Mathematical, "Mathematical", M::formulae, "Mathematical Constants and Formulae", {}, false, true, false},
-    {M::sin22, "sin22", M::Mathematical, "sin(0+_Y)", {}, false, true, false},
+    {M::WhatIsThisPopup, "whatisthis", kTop, kWhatIsThis, {}, false, false, false},
+    {M::WhatIsThis, "what", M::WhatIsThisPopup, kWhatIsThis, {}, false, true, false},
+    {M::Formulae, "formulae", kTop, "Formulae", {}, false, false, false},
+    {M::MathematicalConstants, "Mathematical", M::Formulae, "Mathematical Constants and Formulae", {}, false, true, false},
+    {M::SineOfSum, "sin22", M::MathematicalConstants, "sin(0+_Y)", {}, false, true, false},
 }};
 
 constexpr bool menusInEnumOrder() {

@@ -1,6 +1,8 @@
-// The calculator's controls and menu items, named as the window names them.
-// Every input the calculator receives names one of these: a click, a key press
-// on the focused control, a mouse press, or a menu command.
+// The calculator's controls and menu items: each named in code for what it is
+// (`Ctl::Digit7`, `Menu::Copy`), with the name the window has always given it
+// ("cmdNo(7)", "copy") kept as data in its table row. Every input the calculator
+// receives names one of these: a click, a key press on the focused control, a
+// mouse press, or a menu command.
 #pragma once
 
 #include <array>
@@ -91,7 +93,8 @@ struct ControlRow {
 const std::array<ControlRow, kControlCount>& controlTable();
 const ControlRow& tableRow(Ctl c);
 
-// `digitKey(7)` style name of a control, as used in objectNames and scenario files.
+// The window's name of a control with its index in its control array ("cmdNo(7)",
+// "Text1" for a single control), as the widgets' object names and scenario files write it.
 std::string qualifiedName(Ctl c);
 // Looks up "cmdNo(7)", "cmdNo_7" or "Text1"; nothing for an unknown name.
 std::optional<Ctl> controlByName(std::string_view name);
@@ -100,12 +103,13 @@ std::optional<Ctl> controlByName(std::string_view name);
 int arrayIndex(Ctl c);
 bool inGroup(Ctl c, Group group);
 
+// The window's names of these items ("copy", "whatisthis", ...) are data in the menu table.
 enum class Menu : std::uint8_t {
-    Edit, copy, paste, delete_,
-    View, Superscientific, General, StandardDeviation,
-    Help, Helptopics, WhatsThisMode, sep, AboutCalculator,
-    whatisthis, what,
-    formulae, Mathematical, sin22,
+    Edit, Copy, Paste, Delete,
+    View, SuperScientific, General, StandardDeviation,
+    Help, HelpTopics, WhatsThisMode, HelpSeparator, AboutCalculator,
+    WhatIsThisPopup, WhatIsThis,
+    Formulae, MathematicalConstants, SineOfSum,
     Count
 };
 

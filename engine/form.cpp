@@ -8,7 +8,6 @@ Form::Form(Platform& p) : platform(p) {
         state.text = std::string(s.caption);
         state.enabled = s.enabledAtStart;
         state.visible = s.visibleAtStart;
-        help.helpId[toInt(s.id)] = s.helpId;
     }
     for (const MenuRow& s : menuTable()) {
         menu(s.id).checked = s.checkedAtStart;

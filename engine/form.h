@@ -1,18 +1,20 @@
-// All calculator state: what every control shows and every form-level variable.
-// Key actions are functions of this state; nothing else holds any.
+// All calculator state: what every control shows, the display, the engine's
+// own variables and one slot for each part's state. Key actions are functions
+// of this state; nothing else holds any.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "engine/actions.h"
 #include "engine/controls.h"
 #include "engine/display.h"
+#include "engine/list_slots.h"
 #include "engine/pending.h"
 #include "engine/platform.h"
 #include "numeric/decimal.h"
-#include "numeric/random_generator.h"
 
 namespace velmor {
 
@@ -34,8 +36,6 @@ struct WindowSize {
     bool clientSize = true;  // the design size is a client size, the views are outer sizes
 };
 
-inline constexpr int kHistorySlots = 201;   // operandHistory and statData, slots 0 to 200
-
 // Operators, equals, memory, and the operand history both "Next" keys review.
 struct EngineState {
     Decimal accumulator;
@@ -48,41 +48,14 @@ struct EngineState {
     Decimal memoryValue;
 };
 
-// Number bases: the base and word size are the display's format (engine/display.h).
-struct BasesState {
-    Ctl decimalAngleUnit = Ctl::Degrees;  // unit to restore on the way back to Dec
+// The state a part keeps for itself. Each part defines its own in its folder
+// (bases/bases_state.h, stats/stats_state.h, ...) with an accessor beside it;
+// the calculator that composes the parts gives the form one of each.
+struct PartState {
+    virtual ~PartState() = default;
 };
 
-// Scientific functions.
-struct ScientificState {
-    std::uint32_t randomState = math::kRandomStartState;  // the generator's running state
-};
-
-// Statistics.
-struct StatsState {
-    std::array<Decimal, kHistorySlots> statData{};
-    double statCount = 0;
-};
-
-// User-defined formula.
-struct FormulaState {
-    int formulaMode = 0;
-    std::string formulaText;
-    int formulaCaptured = 0;
-    std::array<std::string, 5> values;  // A to E as typed
-    Decimal valueF;
-    std::string captured;  // the formula as typed, before any value is put in
-    std::string answered;  // letters given a value since the capture, in prompt order
-    char promptLetter = 0;  // the letter whose value is asked for ("A =" shown), 0 for none
-    bool resultShown = false;  // "OK" reads "New" while a result is on show
-};
-
-// Help and the About dialog.
-struct HelpState {
-    std::array<int, kControlCount> helpId{};  // run-time identifiers (option buttons change theirs)
-    bool aboutOpen = false;
-    bool mainEnabled = true;
-};
+enum class Part : std::uint8_t { Bases, Scientific, Statistics, Formula, Help, Count };
 
 struct Form {
     explicit Form(Platform& platform);
@@ -95,12 +68,10 @@ struct Form {
 
     Display display;  // the number on display and the base and word size it is shown in
     EngineState engine;
-    BasesState bases;
-    ScientificState sci;
-    StatsState stats;
-    FormulaState formula;
-    HelpState help;
+    std::array<std::unique_ptr<PartState>, static_cast<int>(Part::Count)> parts;
 
+    PartState& part(Part p) { return *parts[static_cast<int>(p)]; }
+    const PartState& part(Part p) const { return *parts[static_cast<int>(p)]; }
     ControlState& control(Ctl c) { return controls[toInt(c)]; }
     const ControlState& control(Ctl c) const { return controls[toInt(c)]; }
     MenuState& menu(Menu m) { return menus[static_cast<int>(m)]; }

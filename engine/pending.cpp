@@ -4,6 +4,7 @@
 
 #include "numeric/arithmetic.h"
 #include "numeric/combinatorics.h"
+#include "numeric/numtext.h"
 
 #include "engine/entry.h"
 #include "engine/failure_display.h"

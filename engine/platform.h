@@ -22,6 +22,11 @@ struct RegValue {
     std::uint32_t length = 0;        // the length the read reported
 };
 
+// The registry's type codes of the values the calculator reads or stands in for.
+inline constexpr std::uint32_t kRegString = 1;
+inline constexpr std::uint32_t kRegBinary = 3;
+inline constexpr std::uint32_t kRegNumber = 4;
+
 class Platform {
 public:
     virtual ~Platform() = default;

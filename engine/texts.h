@@ -2,7 +2,28 @@
 // Every part that shows one of them takes it from here.
 #pragma once
 
+#include <array>
+#include <string_view>
+
+#include "engine/list_slots.h"
+
 namespace velmor {
+
+namespace detail {
+// "The list is full: it holds 201 values", the count taken from kHistorySlots.
+constexpr std::array<char, 64> listFullMessage() {
+    std::array<char, 64> text{};
+    std::size_t at = 0;
+    for (char c : std::string_view("The list is full: it holds ")) text[at++] = c;
+    char digits[12] = {};
+    int count = 0;
+    for (int n = kHistorySlots; n > 0; n /= 10) digits[count++] = static_cast<char>('0' + n % 10);
+    while (count > 0) text[at++] = digits[--count];
+    for (char c : std::string_view(" values")) text[at++] = c;
+    return text;
+}
+inline constexpr std::array<char, 64> kListFullMessageText = listFullMessage();
+}  // namespace detail
 
 // Display texts.
 inline constexpr const char* kOverflowText = "Error :overflow";
@@ -26,7 +47,7 @@ inline constexpr const char* kUnsupportedValueText =
 inline constexpr const char* kReviewCompletedText = "Number's completed";
 inline constexpr const char* kEnterSomeDataText = "Enter Some Data";
 inline constexpr const char* kEnterSomeValuesText = "Please enter some values";
-inline constexpr const char* kListFullMessage = "The list is full: it holds 201 values";
+inline constexpr const char* kListFullMessage = detail::kListFullMessageText.data();
 inline constexpr const char* kClipboardUnavailable = "The clipboard cannot be used at the moment. Please try again.";
 inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
 

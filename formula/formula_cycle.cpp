@@ -5,6 +5,7 @@
 #include "engine/form.h"
 #include "engine/texts.h"
 #include "formula/evaluator.h"
+#include "formula/formula_state.h"
 #include "formula/tokens.h"
 #include "numeric/errors.h"
 #include "numeric/numtext.h"
@@ -17,10 +18,10 @@ constexpr const char* kResultDue = "1";  // prompt box text between an evaluatio
 ControlState& promptBox(Form& form) { return form.control(Ctl::FormulaPrompt); }
 
 // The letter of the open prompt ("A =" ... "F ="), or 0 when none is open.
-char openPrompt(const Form& form) { return form.formula.promptLetter; }
+char openPrompt(const Form& form) { return formulaState(form).promptLetter; }
 
 void askFor(Form& form, char letter) {
-    form.formula.promptLetter = letter;
+    formulaState(form).promptLetter = letter;
     promptBox(form).text = std::string(1, letter) + " =";
 }
 
@@ -34,7 +35,7 @@ VariableValues answeredValues(const FormulaState& f) {
 }
 
 void capture(Form& form) {
-    FormulaState& f = form.formula;
+    FormulaState& f = formulaState(form);
     f.captured = form.display.text();
     f.formulaText = f.captured;
     f.answered.clear();
@@ -52,7 +53,7 @@ std::string valueText(const Form& form) {
 // Takes the display as the value of the prompt's letter. F must be a number;
 // when it is not, this throws and the prompt stays open for another try.
 void takeValue(Form& form, char letter) {
-    FormulaState& f = form.formula;
+    FormulaState& f = formulaState(form);
     if (letter == 'F') f.valueF = form.display.read(Reading::Strict);
     else f.values[static_cast<size_t>(variableSlot(letter))] = valueText(form);
     f.answered += letter;
@@ -80,7 +81,7 @@ std::string firstNumberDigits(const std::string& formula) {
 
 void markResult(Form& form) {
     form.control(Ctl::SendFormula).text = kNewCaption;
-    form.formula.resultShown = true;
+    formulaState(form).resultShown = true;
 }
 
 // Shows a value after the result mark ("Result = 19"), a number like any key's
@@ -110,7 +111,7 @@ void showUnchanged(Form& form, const std::string& formula) {
 
 // Shows the formula's value, or the text of its failure.
 void evaluate(Form& form) {
-    FormulaState& f = form.formula;
+    FormulaState& f = formulaState(form);
     promptBox(form).visible = false;
     promptBox(form).text = kResultDue;
     f.promptLetter = 0;
@@ -130,7 +131,7 @@ void sendFormula(Form& form) {
         form.display.clear();
         return;
     }
-    FormulaState& f = form.formula;
+    FormulaState& f = formulaState(form);
     if (f.formulaCaptured != 1) capture(form);
     promptBox(form).visible = true;
     if (const char letter = openPrompt(form)) {
@@ -149,12 +150,12 @@ void sendFormula(Form& form) {
 }
 
 void pressOkOrNew(Form& form) {
-    if (form.formula.resultShown) resetFormula(form);
+    if (formulaState(form).resultShown) resetFormula(form);
     else sendFormula(form);
 }
 
 void resetFormula(Form& form) {
-    FormulaState& f = form.formula;
+    FormulaState& f = formulaState(form);
     promptBox(form).text.clear();
     f.promptLetter = 0;
     form.control(Ctl::WorkValue).text.clear();

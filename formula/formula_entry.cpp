@@ -4,6 +4,7 @@
 #include "engine/entry.h"
 #include "engine/form.h"
 #include "engine/history.h"
+#include "formula/formula_state.h"
 #include "numeric/errors.h"
 #include "numeric/numtext.h"
 
@@ -23,7 +24,7 @@ bool selectDecimal(Form& form) {
 
 }  // namespace
 
-bool typingFormula(const Form& form) { return form.formula.formulaMode == 1; }
+bool typingFormula(const Form& form) { return formulaState(form).formulaMode == 1; }
 
 void typeOperator(Form& form, const Press& press) {
     const bool empty = form.display.text().empty();
@@ -50,7 +51,7 @@ void changeBaseKeepingFormula(Form& form, const Press& press) {
     const bool number = isBlank(text) || form.display.tryRead(Reading::Strict).has_value();
     if (!number) {
         showFormatSelection(form);
-        form.platform.messageBox(errorNumberText(ErrCode::TypeMismatch), MsgIcon::None);
+        form.platform.messageBox(errorTextJoined(ErrCode::TypeMismatch), MsgIcon::None);
         return;
     }
     changeBase(form, press);
@@ -61,7 +62,7 @@ void startFormulaEntry(Form& form) {
     if (!selectDecimal(form)) return;
     // Every digit and every letter A to F is usable in a formula, whatever the base allowed.
     enableDigitKeys(form, true);
-    form.formula.formulaMode = 1;
+    formulaState(form).formulaMode = 1;
     form.control(Ctl::SendFormula).enabled = true;
 }
 

@@ -35,7 +35,6 @@ Tokens tokenizeFormula(std::string_view formula);
 // The value text of each variable A to F; nullopt while it has no value yet.
 using VariableValues = std::array<std::optional<std::string>, 6>;
 
-inline constexpr int kVariableCount = 6;
 inline int variableSlot(char letter) { return letter - 'A'; }
 
 // The variables the tokens use, once each, in alphabetical order ("AB" for "B+A").

@@ -2,6 +2,7 @@
 
 #include "engine/form.h"
 #include "engine/platform.h"
+#include "help/help_state.h"
 #include "numeric/errors.h"
 
 namespace velmor {
@@ -53,16 +54,16 @@ AboutTexts aboutTexts() {
 void registerAboutActions(ActionTable& table) { table.onMenu(Menu::AboutCalculator, openAbout); }
 
 void openAbout(Form& form) {
-    form.help.mainEnabled = false;
-    if (form.help.aboutOpen) return;  // already shown: nothing more to create
-    form.help.aboutOpen = true;
+    helpState(form).mainEnabled = false;
+    if (helpState(form).aboutOpen) return;  // already shown: nothing more to create
+    helpState(form).aboutOpen = true;
     form.platform.showAboutDialog();
 }
 
 void closeAbout(Form& form) {
-    if (!form.help.aboutOpen) return;
-    form.help.aboutOpen = false;
-    form.help.mainEnabled = true;
+    if (!helpState(form).aboutOpen) return;
+    helpState(form).aboutOpen = false;
+    helpState(form).mainEnabled = true;
     form.platform.closeAboutDialog();
 }
 

@@ -18,8 +18,6 @@ inline constexpr std::uint32_t kLocalMachineRoot = 0x80000002;
 // Query, set, create sub-key, enumerate, notify, create link, read control.
 inline constexpr std::uint32_t kAboutKeyAccess = 0x2003F;
 inline constexpr std::uint32_t kRegistryBufferSize = 1024;
-inline constexpr std::uint32_t kRegString = 1;
-inline constexpr std::uint32_t kRegNumber = 4;
 
 inline constexpr const char* kSysInfoPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 inline constexpr const char* kSysInfoPathValue = "PATH";

@@ -1,6 +1,7 @@
 #include "help/help_actions.h"
 
 #include "engine/form.h"
+#include "help/help_state.h"
 
 namespace velmor {
 
@@ -17,12 +18,12 @@ void showWhatIsThis(Form& form, Ctl control) {
 }
 
 void contextHelp(Form& form, Ctl control) {
-    const int topic = form.help.helpId[toInt(control)];
+    const int topic = helpTopic(form, control);
     if (topic != 0) form.platform.showPopupTopic(topic, control);
 }
 
 void registerHelpActions(ActionTable& table) {
-    table.onMenu(Menu::Helptopics, [](Form& form) {
+    table.onMenu(Menu::HelpTopics, [](Form& form) {
         form.platform.openHelpViewer(form.platform.programFolder() + "/" + kHelpFileName, 1);
     });
     table.onMenu(Menu::WhatsThisMode, [](Form& form) { form.platform.enterWhatsThisMode(); });

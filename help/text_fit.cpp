@@ -1,17 +1,17 @@
 #include "help/text_fit.h"
 
+#include "engine/utf8.h"
+
 namespace velmor {
 namespace {
 
 constexpr const char* kEllipsis = "\xE2\x80\xA6";
 constexpr const char* kZeroWidthSpace = "\xE2\x80\x8B";
 
-bool continuesCharacter(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
 // The length in bytes of the character that starts at `at`, stray bytes counting one each.
 std::size_t characterLength(std::string_view text, std::size_t at) {
     std::size_t end = at + 1;
-    while (end < text.size() && end - at < 4 && continuesCharacter(static_cast<unsigned char>(text[end]))) ++end;
+    while (end < text.size() && end - at < 4 && continuesCharacter(text[end])) ++end;
     return end - at;
 }
 
@@ -50,7 +50,7 @@ std::string_view startWithin(std::string_view text, std::size_t bytes) {
     const auto lineEnd = text.rfind('\n', bytes - 1);
     if (lineEnd != std::string_view::npos) return text.substr(0, lineEnd + 1);
     std::size_t end = bytes;
-    while (end > 0 && continuesCharacter(static_cast<unsigned char>(text[end]))) --end;
+    while (end > 0 && continuesCharacter(text[end])) --end;
     return text.substr(0, end);
 }
 

@@ -18,7 +18,8 @@ Decimal checkedQuotient(Decimal a, Decimal b);
 // raised to a negative power. Whole exponents are exact while the digits fit;
 // an inexact base or exponent within its noise of a whole number is that number.
 Decimal checkedPower(Decimal base, Decimal exponent);
-// Int(a) Mod Int(b), with the sign of a.
+// Int(a) Mod Int(b), with the sign of a, where an inexact operand within its
+// noise of a whole number counts as that number (numeric/noise.h).
 Decimal integerRemainder(Decimal a, Decimal b);
 
 }  // namespace velmor

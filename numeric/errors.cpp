@@ -13,7 +13,7 @@ std::string errorDescription(ErrCode code) {
     return "Application-defined or object-defined error";
 }
 
-std::string errorNumberText(ErrCode code) {
+std::string errorTextJoined(ErrCode code) {
     return std::to_string(static_cast<int>(code)) + errorDescription(code);
 }
 

@@ -23,7 +23,8 @@ struct CalcError {
 
 // The usual description of an error number ("Overflow", "Type mismatch", ...).
 std::string errorDescription(ErrCode code);
-// Number followed directly by its description: "6Overflow".
-std::string errorNumberText(ErrCode code);
+// The error number joined directly to its description: "6Overflow" (the message
+// boxes of base changes, formula entry and the extended functions).
+std::string errorTextJoined(ErrCode code);
 
 }  // namespace velmor

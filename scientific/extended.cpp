@@ -2,7 +2,7 @@
 #include "engine/form.h"
 #include "numeric/errors.h"
 #include "numeric/extended_math.h"
-#include "scientific/angles.h"
+#include "scientific/angle_unit.h"
 #include "scientific/key_support.h"
 
 namespace velmor {
@@ -18,7 +18,7 @@ void extendedKey(Form& form, const Press& press) {
     } catch (const CalcError& error) {
         if (error.code == ErrCode::DivByZero) form.display.showText(kDivideByZeroText);
         else if (error.code == ErrCode::InvalidCall) form.display.showText(kInvalidInputText);
-        else form.platform.messageBox(errorNumberText(error.code), MsgIcon::None);
+        else form.platform.messageBox(errorTextJoined(error.code), MsgIcon::None);
     }
 }
 

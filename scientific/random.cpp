@@ -8,6 +8,7 @@
 #include "numeric/numtext.h"
 #include "scientific/key_support.h"
 #include "numeric/random_generator.h"
+#include "scientific/scientific_state.h"
 
 namespace velmor {
 namespace {
@@ -28,7 +29,7 @@ void randomKey(Form& form, const Press&) {
     if (!v) return;
     const double value = v->toDouble();
     const float argument = static_cast<float>(std::clamp(value, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
-    const float random = math::nextRandom(form.sci.randomState, argument);
+    const float random = math::nextRandom(scientificState(form).randomState, argument);
     // Outside Dec the number is rounded to a whole number of the word: 0 or 1.
     form.display.show(form.display.format().decimal() ? singleValue(random) : Decimal::fromDouble(random));
 }

@@ -2,7 +2,7 @@
 #include "engine/form.h"
 #include "numeric/angles.h"
 #include "numeric/errors.h"
-#include "scientific/angles.h"
+#include "scientific/angle_unit.h"
 #include "scientific/key_support.h"
 
 namespace velmor {

@@ -7,6 +7,7 @@
 #include "numeric/errors.h"
 #include "stats/error_box.h"
 #include "engine/history.h"
+#include "stats/stats_state.h"
 
 namespace velmor {
 namespace {
@@ -23,13 +24,13 @@ void setGroupEnabled(Form& form, bool enabled) {
 }
 
 size_t storedCount(const Form& form) {
-    return std::min(static_cast<size_t>(form.stats.statCount), static_cast<size_t>(kHistorySlots));
+    return std::min(static_cast<size_t>(statsState(form).statCount), static_cast<size_t>(kHistorySlots));
 }
 
 }  // namespace
 
 std::span<const Decimal> enteredValues(const Form& form) {
-    return std::span<const Decimal>(form.stats.statData.data(), storedCount(form));
+    return std::span<const Decimal>(statsState(form).statData.data(), storedCount(form));
 }
 
 void openStatistics(Form& form, const Press&) {
@@ -50,28 +51,28 @@ void enterValue(Form& form, const Press&) {
         showErrorBox(form, error.code);
         return;
     }
-    form.stats.statData[storedCount(form)] = value;
+    statsState(form).statData[storedCount(form)] = value;
     form.display.endEntry();  // the value stays on show; the next digit starts a new one
-    form.stats.statCount += 1;
+    statsState(form).statCount += 1;
     advanceHistoryCursor(form);
 }
 
 void reviewValues(Form& form, const Press&) {
-    reviewNext(form, form.stats.statData, static_cast<int>(storedCount(form)));
+    reviewNext(form, statsState(form).statData, static_cast<int>(storedCount(form)));
 }
 
 // A count beyond the word (Byte holds up to 127) shows the overflow text.
 void showCount(Form& form, const Press&) {
     try {
-        form.display.show(Decimal::fromInt64(static_cast<std::int64_t>(form.stats.statCount)));
+        form.display.show(Decimal::fromInt64(static_cast<std::int64_t>(statsState(form).statCount)));
     } catch (const CalcError&) {
         form.display.showText(kOverflowText);
     }
 }
 
 void clearStatistics(Form& form, const Press&) {
-    std::fill(form.stats.statData.begin(), form.stats.statData.end(), Decimal());
-    form.stats.statCount = 0;
+    std::fill(statsState(form).statData.begin(), statsState(form).statData.end(), Decimal());
+    statsState(form).statCount = 0;
     setGroupEnabled(form, false);
     restartHistoryCursor(form);
 }

@@ -4,12 +4,12 @@
 
 namespace velmor {
 
-std::string numberedErrorText(ErrCode code) {
+std::string errorTextSpaced(ErrCode code) {
     return std::to_string(static_cast<int>(code)) + "   " + errorDescription(code);
 }
 
 void showErrorBox(Form& form, ErrCode code) {
-    form.platform.messageBox(numberedErrorText(code), MsgIcon::None);
+    form.platform.messageBox(errorTextSpaced(code), MsgIcon::None);
 }
 
 }  // namespace velmor

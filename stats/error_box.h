@@ -10,7 +10,8 @@ namespace velmor {
 
 struct Form;
 
-std::string numberedErrorText(ErrCode code);  // "6   Overflow"
+// The error number, three spaces and its description: "6   Overflow".
+std::string errorTextSpaced(ErrCode code);
 void showErrorBox(Form& form, ErrCode code);  // no icon, OK only
 
 }  // namespace velmor

@@ -65,11 +65,11 @@ Decimal sampleStdDev(std::span<const Decimal> values) {
     return rootMeanSquareDeviation(values, count(values) - 1);
 }
 
-Decimal naturalSum(int k, Decimal n) {
+Decimal naturalSum(int power, Decimal n) {
     const Decimal half = (n + 1) * n / 2;
-    switch (k) {
-        case 0: return inRange(half);
-        case 1: return inRange((n + 1) * n * (2 * n + 1) / 6);
+    switch (power) {
+        case 1: return inRange(half);
+        case 2: return inRange((n + 1) * n * (2 * n + 1) / 6);
         default: return inRange(half * half);
     }
 }

@@ -25,9 +25,9 @@ Decimal meanOf(std::span<const Decimal> values);
 Decimal populationStdDev(std::span<const Decimal> values);
 Decimal sampleStdDev(std::span<const Decimal> values);
 
-// Closed-form sums of the natural numbers 1 to n for any real n:
-// k = 0: n(n+1)/2, k = 1: n(n+1)(2n+1)/6, k = 2: (n(n+1)/2)^2.
+// Closed-form sums of the natural numbers 1 to n raised to `power` (1, 2 or 3),
+// for any real n: 1: n(n+1)/2, 2: n(n+1)(2n+1)/6, 3: (n(n+1)/2)^2.
 // Overflow when the result is out of the range.
-Decimal naturalSum(int k, Decimal n);
+Decimal naturalSum(int power, Decimal n);
 
 }  // namespace velmor

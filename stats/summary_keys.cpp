@@ -66,8 +66,9 @@ void showSampleStdDev(Form& form, const Press&) {
 }
 
 void showNaturalSum(Form& form, const Press& press) {
+    // The keys of the group raise to 1, 2 and 3 in order.
     try {
-        form.display.show(naturalSum(press.index, form.display.read(Reading::Leading)));
+        form.display.show(naturalSum(press.index + 1, form.display.read(Reading::Leading)));
     } catch (const CalcError&) {
         showOverflow(form);
     }

@@ -4,17 +4,22 @@
 
 #include "app/core/dispatch.h"
 #include "bases/bases_actions.h"
+#include "bases/bases_state.h"
+#include "engine/edit_menu.h"
 #include "engine/entry.h"
 #include "engine/history.h"
 #include "engine/memory.h"
 #include "engine/operators.h"
 #include "formula/formula_actions.h"
+#include "formula/formula_state.h"
 #include "help/about.h"
-#include "help/edit_menu.h"
 #include "help/help_actions.h"
+#include "help/help_state.h"
 #include "numeric/errors.h"
 #include "scientific/scientific_actions.h"
+#include "scientific/scientific_state.h"
 #include "stats/stats_actions.h"
+#include "stats/stats_state.h"
 
 namespace velmor {
 namespace {
@@ -54,11 +59,16 @@ void Calculator::guarded(Action&& action) {
 
 Calculator::Calculator(Platform& platform) : actions_(wireAllActions()), form_(platform) {
     form_.actions = &actions_;
+    form_.parts[static_cast<int>(Part::Bases)] = std::make_unique<BasesState>();
+    form_.parts[static_cast<int>(Part::Scientific)] = std::make_unique<ScientificState>();
+    form_.parts[static_cast<int>(Part::Statistics)] = std::make_unique<StatsState>();
+    form_.parts[static_cast<int>(Part::Formula)] = std::make_unique<FormulaState>();
+    form_.parts[static_cast<int>(Part::Help)] = std::make_unique<HelpState>();
 }
 
 bool Calculator::accepts(Ctl control) const {
     const ControlState& s = form_.control(control);
-    return form_.help.mainEnabled && s.enabled && s.visible;
+    return helpState(form_).mainEnabled && s.enabled && s.visible;
 }
 
 void Calculator::click(Ctl control) {
@@ -68,14 +78,14 @@ void Calculator::click(Ctl control) {
 }
 
 void Calculator::menu(Menu item) {
-    if (!form_.help.mainEnabled) return;
+    if (!helpState(form_).mainEnabled) return;
     if (const MenuAction action = actions_.menu[static_cast<int>(item)]) guarded([&] { action(form_); });
 }
 
 // A typed character works its key exactly as a click does, and only when the
 // key would take a click: disabled keys refuse their characters too.
 bool Calculator::keyPress(int keyAscii) {
-    if (!form_.help.mainEnabled) return true;
+    if (!helpState(form_).mainEnabled) return true;
     const std::optional<Ctl> key = keyOfCharacter(form_, keyAscii);
     if (!key || !accepts(*key)) return false;
     click(*key);
@@ -93,12 +103,12 @@ void Calculator::mouseMove(Ctl control, int buttons) {
 }
 
 void Calculator::helpKey(Ctl focused) {
-    if (!form_.help.mainEnabled) return;
+    if (!helpState(form_).mainEnabled) return;
     guarded([&] { routeHelpKey(form_, focused); });
 }
 
 bool Calculator::answersWhatsThis(Ctl control) const {
-    return accepts(control) && form_.help.helpId[toInt(control)] != 0;
+    return accepts(control) && helpTopic(form_, control) != 0;
 }
 
 void Calculator::whatsThisClick(Ctl control) {

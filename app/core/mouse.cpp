@@ -4,6 +4,7 @@
 #include "app/core/dispatch.h"
 #include "engine/form.h"
 #include "help/help_actions.h"
+#include "help/help_state.h"
 
 namespace velmor {
 namespace {
@@ -22,11 +23,11 @@ void memoryKeyPress(Form& form, Ctl key, int button) {
 // so each press first picks the topic of the role the button has right now.
 void pickAngleOptionTopic(Form& form, Ctl option) {
     const ControlRow& row = tableRow(option);
-    form.help.helpId[toInt(option)] = form.isSelected(Ctl::BaseDec) ? row.helpId : row.wordSizeHelpId;
+    setHelpTopic(form, option, form.isSelected(Ctl::BaseDec) ? row.helpId : row.wordSizeHelpId);
 }
 
 // A base option answers with the topic its table row names.
-void pickBaseOptionTopic(Form& form, Ctl option) { form.help.helpId[toInt(option)] = tableRow(option).helpId; }
+void pickBaseOptionTopic(Form& form, Ctl option) { setHelpTopic(form, option, tableRow(option).helpId); }
 
 void angleOptionPress(Form& form, Ctl option, int button) {
     pickAngleOptionTopic(form, option);

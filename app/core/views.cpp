@@ -16,7 +16,7 @@ struct ViewRow {
 
 constexpr std::array<ViewRow, 3> kViews = {{
     {Menu::General, 6000, 4845, false},
-    {Menu::Superscientific, 8415, 6345, true},
+    {Menu::SuperScientific, 8415, 6345, true},
     {Menu::StandardDeviation, 10110, 6345, true},
 }};
 

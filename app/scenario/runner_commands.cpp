@@ -20,19 +20,19 @@ constexpr std::uint64_t kLongestPaste = 64u << 20;
 
 // The value a `registry KEY NAME TYPE DATA` line stores; nothing (and `why`)
 // for an unknown type or data that does not fit it.
-std::optional<FakeRegistryValue> registryValue(const std::string& type, const std::string& data, std::string& why) {
-    FakeRegistryValue value;
+std::optional<MemoryRegistryValue> registryValue(const std::string& type, const std::string& data, std::string& why) {
+    MemoryRegistryValue value;
     if (type == "string" || type == "string-unterminated") {
-        value.type = 1;
+        value.type = kRegString;
         value.bytes.assign(data.begin(), data.end());
         if (type == "string") value.bytes.push_back(0);
     } else if (type == "number") {
-        value.type = 4;
+        value.type = kRegNumber;
         const auto n = wholeNumber(data, 0xFFFFFFFFu, why);
         if (!n) return why = "registry number " + why, std::nullopt;
         for (int i = 0; i < 4; ++i) value.bytes.push_back(static_cast<std::uint8_t>(*n >> (8 * i)));
     } else if (type == "binary") {
-        value.type = 3;
+        value.type = kRegBinary;
         auto bytes = hexPairs(data, why);
         if (!bytes) return why = "registry binary " + why, std::nullopt;
         value.bytes = std::move(*bytes);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/ui/qt_platform.h"
-#include "tests/support/fake_registry.h"
+#include "app/core/memory_registry.h"
 
 namespace velmor::scenario {
 
@@ -22,9 +22,7 @@ struct HelpEvent {
     int topic;
 };
 
-using testing::FakeRegistryValue;
-
-class ScenarioPlatform : public QtPlatform, public testing::FakeRegistry {
+class ScenarioPlatform : public QtPlatform, public MemoryRegistry {
 public:
     void showMessageBox(const std::string& text, MsgIcon icon) override;
     bool setClipboardText(const std::string& text) override;

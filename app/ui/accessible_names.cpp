@@ -109,7 +109,7 @@ constexpr std::array<Row, kControlCount> kRows = {{
     {C::Random, {"Random number", "Shows a random number between 0 and 1."}},
     {C::NthRoot, {"Nth root", "Takes the root of the displayed number, its degree entered next."}},
     {C::TenPower, {"Power of ten", "Raises 10 to the displayed power."}},
-    {C::Percent, {"Percent", "Takes the displayed number as a percentage of the pending operand."}},
+    {C::Percent, {"Percent", "Divides the displayed number by 100; a pending operation takes the result as its second number."}},
     {C::Formula, {"User defined formula", "Starts typing a formula over the variables A to F."}},
     {C::OpenParen, {"Open parenthesis", "Opens a parenthesis in the calculation."}},
     {C::CloseParen, {"Close parenthesis", "Closes the open parenthesis."}},

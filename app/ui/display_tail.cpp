@@ -1,11 +1,8 @@
 #include "app/ui/display_tail.h"
 
+#include "engine/utf8.h"
+
 namespace velmor {
-namespace {
-
-bool continuesCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
-
-}  // namespace
 
 QString displayWidgetText(const std::string& text) {
     if (text.size() <= kDisplayShownBytes) return QString::fromStdString(text);

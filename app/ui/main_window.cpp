@@ -21,6 +21,7 @@
 #include "app/ui/key_fonts.h"
 #include "app/ui/option_style.h"
 #include "app/ui/pictures.h"
+#include "help/help_state.h"
 
 namespace velmor {
 namespace {
@@ -232,8 +233,9 @@ void MainWindow::buildMenus() {
         action->setVisible(s.visibleAtStart);
         actions_[index] = action;
     }
-    for (Menu view : {Menu::General, Menu::Superscientific, Menu::StandardDeviation})
-        actionFor(view)->setCheckable(true);
+    // The View menu's items are the window sizes, one of them checked.
+    for (const MenuRow& s : menuTable())
+        if (s.parent == Menu::View) actionFor(s.id)->setCheckable(true);
 }
 
 // F10 opens the first menu of the menu bar, as desktop programs do.
@@ -325,7 +327,7 @@ void MainWindow::refresh() {
         unitsAreWordSizes_ = wordSizes;
         for (Ctl unit : {Ctl::Degrees, Ctl::Radians, Ctl::Grads}) applyAccessibleText(widgetFor(unit), unit, wordSizes);
     }
-    if (isEnabled() != form.help.mainEnabled) setEnabled(form.help.mainEnabled);
+    if (isEnabled() != helpState(form).mainEnabled) setEnabled(helpState(form).mainEnabled);
     keepDisplayClearOfPrompt();
     applySize();
 }

@@ -16,9 +16,13 @@
 namespace velmor {
 
 void QtPlatform::popupWhatsThisMenu() {
+    // Built from the menu table's rows, as the window's own menus are.
+    const MenuRow& popup = tableRow(Menu::WhatIsThisPopup);
+    const MenuRow& item = tableRow(Menu::WhatIsThis);
     QMenu menu(window_);
-    menu.setObjectName(QStringLiteral("whatisthis"));
-    menu.addAction(QStringLiteral("What is this?"))->setObjectName(QStringLiteral("what"));
+    menu.setObjectName(QString::fromUtf8(popup.name.data(), popup.name.size()));
+    menu.addAction(QString::fromUtf8(item.caption.data(), item.caption.size()))
+        ->setObjectName(QString::fromUtf8(item.name.data(), item.name.size()));
     menu.exec(QCursor::pos());
 }
 

@@ -5,6 +5,8 @@
 #include <QTextDocumentFragment>
 #include <QWidget>
 
+#include "engine/controls.h"
+
 namespace velmor {
 namespace {
 
@@ -34,7 +36,8 @@ void speakHelpTopic(QWidget* control, const QString& html) {
     QWidget* popup = QApplication::activePopupWidget();
     if (!popup) return;  // nothing on show, so nothing to read
     const QString text = QTextDocumentFragment::fromHtml(html).toPlainText().trimmed();
-    popup->setAccessibleName(QStringLiteral("What is this?"));
+    const std::string_view caption = tableRow(Menu::WhatIsThis).caption;
+    popup->setAccessibleName(QString::fromUtf8(caption.data(), caption.size()));
     popup->setAccessibleDescription(text);
     if (!control) return;
     spoken() = Spoken{control, control->accessibleDescription(), popup};

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <ctime>
 
+#include "formula/formula_state.h"
 #include "numeric/numtext.h"
+#include "stats/stats_state.h"
 
 namespace velmor::walk {
 namespace {
@@ -21,9 +23,9 @@ const std::vector<std::string>& hostileTexts() {
     return texts;
 }
 
-constexpr std::array<Menu, 8> kMenus = {Menu::copy, Menu::paste, Menu::delete_, Menu::General,
-                                        Menu::Superscientific, Menu::StandardDeviation,
-                                        Menu::Helptopics, Menu::what};
+constexpr std::array<Menu, 8> kMenus = {Menu::Copy, Menu::Paste, Menu::Delete, Menu::General,
+                                        Menu::SuperScientific, Menu::StandardDeviation,
+                                        Menu::HelpTopics, Menu::WhatIsThis};
 
 // Not a speed limit (bench/ and docs/PERFORMANCE.md hold those): an action that
 // spins for this long has hung, and the walk then reports it with the shortest
@@ -132,7 +134,7 @@ std::optional<std::string> Session::step(const Action& a) {
         case Kind::Menu: calc_.menu(static_cast<Menu>(a.target)); break;
         case Kind::Paste:
             platform_.clipboard = a.text;
-            calc_.menu(Menu::paste);
+            calc_.menu(Menu::Paste);
             break;
         case Kind::Edit: calc_.displayEdited(a.text); break;
     }
@@ -162,9 +164,9 @@ std::optional<std::string> Session::checkInvariants() const {
         return "display shows \"" + d + "\"";
     if (!f.engine.memoryValue.isFinite()) return "memory is not finite";
     if (!(f.engine.nextIndex >= 0)) return "nextIndex is negative";
-    if (!(f.stats.statCount >= 0 && f.stats.statCount <= kHistorySlots)) return "statistics count out of range";
-    for (int i = static_cast<int>(f.stats.statCount); i < kHistorySlots; ++i)
-        if (!f.stats.statData[static_cast<size_t>(i)].isZero()) return "statistics list written beyond its count";
+    if (!(statsState(f).statCount >= 0 && statsState(f).statCount <= kHistorySlots)) return "statistics count out of range";
+    for (int i = static_cast<int>(statsState(f).statCount); i < kHistorySlots; ++i)
+        if (!statsState(f).statData[static_cast<size_t>(i)].isZero()) return "statistics list written beyond its count";
     int bases = 0, units = 0;
     for (int i = 0; i < 4; ++i) bases += f.isSelected(baseOption(i));
     for (Ctl u : {Ctl::Degrees, Ctl::Radians, Ctl::Grads}) units += f.isSelected(u);
@@ -188,7 +190,7 @@ std::optional<std::string> Session::checkInvariants() const {
 std::optional<std::string> Session::checkWrittenNumeral(const std::string& before, const Action& a) const {
     const Form& f = calc_.form();
     const Ctl key = static_cast<Ctl>(a.target);
-    if (a.kind != Kind::Click || isEntryKey(key) || f.formula.formulaMode == 1) return std::nullopt;
+    if (a.kind != Kind::Click || isEntryKey(key) || formulaState(f).formulaMode == 1) return std::nullopt;
     const int base = f.display.format().base;
     // A text of 200 characters or more is pasted, never written by a key.
     if (base == kDec || f.display.text().size() >= 200 || f.display.text() == before || isResultText(f.display.text()))

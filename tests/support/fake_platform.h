@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "engine/platform.h"
-#include "support/fake_registry.h"
+#include "app/core/memory_registry.h"
 
 namespace velmor::testing {
 
-class FakePlatform : public Platform, public FakeRegistry {
+class FakePlatform : public Platform, public MemoryRegistry {
 public:
     struct Box {
         std::string text;

@@ -238,7 +238,7 @@ Action hostilePaste(Session& s, Rng& rng) {
                 if (!s.window.isEnabled() || QApplication::activeModalWidget() || QApplication::activePopupWidget())
                     return;
                 if (byKey) QTest::keyClick(s.window.windowHandle(), Qt::Key_V, Qt::ControlModifier);
-                else s.window.actionFor(Menu::paste)->trigger();
+                else s.window.actionFor(Menu::Paste)->trigger();
             }};
 }
 

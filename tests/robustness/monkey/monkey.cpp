@@ -21,6 +21,7 @@
 #endif
 
 #include "app/ui/display_tail.h"
+#include "help/help_state.h"
 #include "robustness/monkey/actions.h"
 #include "robustness/monkey/session.h"
 
@@ -137,8 +138,8 @@ std::optional<std::string> Driver::checkState() const {
     bool aboutShown = false;
     for (QWidget* w : QApplication::topLevelWidgets())
         aboutShown = aboutShown || (w->isVisible() && w->objectName() == QLatin1String("frmAbout"));
-    if (aboutShown != form.help.aboutOpen) return "the About dialog is shown but not open, or the reverse";
-    if (session_->window.isEnabled() == form.help.aboutOpen) return "the main window is enabled while About is open, or the reverse";
+    if (aboutShown != helpState(form).aboutOpen) return "the About dialog is shown but not open, or the reverse";
+    if (session_->window.isEnabled() == helpState(form).aboutOpen) return "the main window is enabled while About is open, or the reverse";
     return std::nullopt;
 }
 

@@ -114,7 +114,7 @@ TEST_F(MouseHelp, ContextHelpModeClickShowsTheTopicOfTheCurrentRole) {
 }
 
 TEST_F(MouseHelp, HelpMenuOpensTheViewerAtTopicOneAndEntersContextHelpMode) {
-    calc.menu(Menu::Helptopics);
+    calc.menu(Menu::HelpTopics);
     ASSERT_EQ(platform.viewer.size(), 1u);
     EXPECT_EQ(platform.viewer[0], std::make_pair(std::string("/opt/velmor/calculator.hlp"), 1));
     calc.menu(Menu::WhatsThisMode);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "formula/formula_state.h"
 #include "support/keys.h"
 
 namespace velmor::testing {
@@ -86,7 +87,7 @@ TEST(FormulaMode, OperatorKeysTypeTheirCaptions) {
     };
     for (const KeyCase& c : cases) {
         Harness h;
-        h.form().formula.formulaMode = 1;
+        formulaState(h.form()).formulaMode = 1;
         h.press(c.keys);
         EXPECT_EQ(h.display(), c.display) << "keys: " << joined(c.keys);
         EXPECT_EQ(nameOf(h.form().engine.pendingOp), "");
@@ -95,7 +96,7 @@ TEST(FormulaMode, OperatorKeysTypeTheirCaptions) {
 
 TEST(FormulaMode, TypedCaptionsStillRecordAndStartANewNumber) {
     Harness h;
-    h.form().formula.formulaMode = 1;
+    formulaState(h.form()).formulaMode = 1;
     h.form().display.setText("A");
     h.press({"+", "+"});
     EXPECT_EQ(h.display(), "A++");

@@ -2,6 +2,7 @@
 // the letter and operator keys would have typed it.
 #include <gtest/gtest.h>
 
+#include "formula/formula_state.h"
 #include "support/keys.h"
 
 namespace velmor {
@@ -37,7 +38,7 @@ TEST(FormulaCycle, FormuleSwitchesEntryOnInDecimal) {
     EXPECT_TRUE(h.form().control(digitKey(7)).enabled);
     EXPECT_TRUE(h.form().control(hexKey(4)).enabled);
     EXPECT_TRUE(h.form().control(Ctl::SendFormula).enabled);
-    EXPECT_EQ(h.form().formula.formulaMode, 1);
+    EXPECT_EQ(formulaState(h.form()).formulaMode, 1);
     EXPECT_EQ(h.display(), "18");  // hexadecimal 12, converted, starts the formula
 }
 
@@ -60,7 +61,7 @@ TEST(FormulaCycle, PromptsComeInAlphabeticalOrderOncePerLetter) {
     EXPECT_EQ(h.display(), "Result = 9");
     EXPECT_EQ(h.okCaption(), "New");
     EXPECT_FALSE(h.promptShown());
-    EXPECT_EQ(h.form().formula.formulaCaptured, 0);
+    EXPECT_EQ(formulaState(h.form()).formulaCaptured, 0);
 }
 
 TEST(FormulaCycle, ResultsOfWholeCycles) {
@@ -93,7 +94,7 @@ TEST(FormulaCycle, ResultsOfWholeCycles) {
         EXPECT_EQ(h.display(), c.display) << c.formula;
         EXPECT_EQ(h.okCaption(), c.caption) << c.formula;
         EXPECT_FALSE(h.promptShown()) << c.formula;
-        EXPECT_EQ(h.form().formula.formulaCaptured, 0) << c.formula;
+        EXPECT_EQ(formulaState(h.form()).formulaCaptured, 0) << c.formula;
     }
 }
 
@@ -113,7 +114,7 @@ TEST(FormulaCycle, NotANumberAtFKeepsThePromptOpen) {
         EXPECT_EQ(h.prompt(), "F =") << bad;
         EXPECT_TRUE(h.promptShown()) << bad;
         EXPECT_EQ(h.display(), bad);
-        EXPECT_EQ(h.form().formula.formulaCaptured, 1);
+        EXPECT_EQ(formulaState(h.form()).formulaCaptured, 1);
     }
     h.form().display.setText("2");
     h.press({"cmdOK"});
@@ -129,7 +130,7 @@ TEST(FormulaCycle, NewResetsForTheNextFormula) {
     EXPECT_EQ(h.prompt(), "");
     EXPECT_EQ(h.form().control(Ctl::WorkValue).text, "");
     EXPECT_EQ(h.okCaption(), "OK");
-    EXPECT_EQ(h.form().formula.formulaMode, 1);
+    EXPECT_EQ(formulaState(h.form()).formulaMode, 1);
     h.run("B-A", {"1", "10"});
     EXPECT_EQ(h.display(), "Result = 9");
 }
@@ -139,7 +140,7 @@ TEST(FormulaCycle, OkOnAShownResultOnlyEmptiesTheDisplay) {
     h.form().display.setText("x Result = 5");
     h.press({"cmdOK"});
     EXPECT_EQ(h.display(), "");
-    EXPECT_EQ(h.form().formula.formulaCaptured, 0);
+    EXPECT_EQ(formulaState(h.form()).formulaCaptured, 0);
     EXPECT_EQ(h.prompt(), "");
 }
 

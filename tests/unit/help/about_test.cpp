@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "help/about.h"
+#include "help/help_state.h"
 #include "numeric/errors.h"
 #include "support/keys.h"
 
@@ -22,8 +23,8 @@ Bytes text(const std::string& s, bool terminated) {
 TEST(About, OpeningDisablesTheMainWindowAndShowsTheDialog) {
     Harness h;
     h.calc.menu(Menu::AboutCalculator);
-    EXPECT_TRUE(h.form().help.aboutOpen);
-    EXPECT_FALSE(h.form().help.mainEnabled);
+    EXPECT_TRUE(helpState(h.form()).aboutOpen);
+    EXPECT_FALSE(helpState(h.form()).mainEnabled);
     EXPECT_EQ(h.platform.aboutShown, 1);
     // The disabled main window ignores its keys and menus.
     h.press({"7"});
@@ -37,8 +38,8 @@ TEST(About, ClosingGivesTheMainWindowBackOnce) {
     h.calc.menu(Menu::AboutCalculator);
     closeAbout(h.form());
     closeAbout(h.form());  // a close request arriving while it closes
-    EXPECT_FALSE(h.form().help.aboutOpen);
-    EXPECT_TRUE(h.form().help.mainEnabled);
+    EXPECT_FALSE(helpState(h.form()).aboutOpen);
+    EXPECT_TRUE(helpState(h.form()).mainEnabled);
     EXPECT_EQ(h.platform.aboutClosed, 1);
     h.press({"7"});
     EXPECT_EQ(h.display(), "7");

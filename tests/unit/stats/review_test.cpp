@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "stats/stats_state.h"
 #include "support/keys.h"
 
 namespace velmor {
@@ -104,15 +105,15 @@ TEST(StatsReview, EnableGroupFollowsStatAndClear) {
     for (Ctl c : {Ctl::StatStart, integerSumKey(0), integerSumKey(1), integerSumKey(2)})
         EXPECT_TRUE(h.form().control(c).enabled) << qualifiedName(c);
     h.press({"cmdData", "cmdstdN"});  // disabled keys do nothing
-    EXPECT_EQ(h.form().stats.statCount, 0);
+    EXPECT_EQ(statsState(h.form()).statCount, 0);
     EXPECT_EQ(h.display(), "");
 }
 
 TEST(StatsReview, ValueWithoutNumberTextDoesNotStopTheReview) {
     Harness h;
     h.press({"cmdStat"});
-    h.form().stats.statData[1] = Decimal::fromText("1E400");
-    h.form().stats.statCount = 3;
+    statsState(h.form()).statData[1] = Decimal::fromText("1E400");
+    statsState(h.form()).statCount = 3;
     h.form().engine.nextIndex = 3;
     EXPECT_EQ(reviewPresses(h, 3), (std::vector<std::string>{"0", "Error :overflow", "0"}));
 }

@@ -97,9 +97,9 @@ TEST(StatMath, NaturalNumberSums) {
         {1e200, "#6", "#6", "#6"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(outcome([&] { return naturalSum(0, c.n); }), c.x) << c.n.value;
-        EXPECT_EQ(outcome([&] { return naturalSum(1, c.n); }), c.x2) << c.n.value;
-        EXPECT_EQ(outcome([&] { return naturalSum(2, c.n); }), c.x3) << c.n.value;
+        EXPECT_EQ(outcome([&] { return naturalSum(1, c.n); }), c.x) << c.n.value;
+        EXPECT_EQ(outcome([&] { return naturalSum(2, c.n); }), c.x2) << c.n.value;
+        EXPECT_EQ(outcome([&] { return naturalSum(3, c.n); }), c.x3) << c.n.value;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "stats/data_list.h"
+#include "stats/stats_state.h"
 #include "support/keys.h"
 
 namespace velmor {
@@ -20,8 +21,8 @@ TEST(StatsKeys, DatReadsTheLeadingNumber) {
         h.calc.displayEdited(text);
         h.press({"cmdData"});
         EXPECT_EQ(h.display(), text);
-        EXPECT_EQ(h.form().stats.statData[0], value) << text;
-        EXPECT_EQ(h.form().stats.statCount, 1);
+        EXPECT_EQ(statsState(h.form()).statData[0], value) << text;
+        EXPECT_EQ(statsState(h.form()).statCount, 1);
     }
 }
 
@@ -81,7 +82,7 @@ TEST(StatsKeys, DatRefusesAValueBeyondTheRange) {
     ASSERT_EQ(h.platform.boxes.size(), 1u);
     EXPECT_EQ(h.platform.boxes[0].text, "6   Overflow");
     EXPECT_EQ(h.platform.boxes[0].icon, MsgIcon::None);
-    EXPECT_EQ(h.form().stats.statCount, 0);
+    EXPECT_EQ(statsState(h.form()).statCount, 0);
     EXPECT_EQ(h.form().engine.nextIndex, 0);
 }
 

@@ -49,11 +49,11 @@ const OpenState kStates[] = {
     {"nothing else open", [](QtWindow&) {}, [](QtWindow& w) { return w.window.isVisible(); }},
     {"About dialog", [](QtWindow& w) { w.window.actionFor(Menu::AboutCalculator)->trigger(); },
      [](QtWindow&) { return visibleTopLevel("frmAbout"); }},
-    {"help viewer", [](QtWindow& w) { w.window.actionFor(Menu::Helptopics)->trigger(); },
+    {"help viewer", [](QtWindow& w) { w.window.actionFor(Menu::HelpTopics)->trigger(); },
      [](QtWindow&) { return visibleTopLevel("helpViewer"); }},
     {"help viewer and About dialog",
      [](QtWindow& w) {
-         w.window.actionFor(Menu::Helptopics)->trigger();
+         w.window.actionFor(Menu::HelpTopics)->trigger();
          w.window.actionFor(Menu::AboutCalculator)->trigger();
      },
      [](QtWindow&) { return visibleTopLevel("helpViewer") && visibleTopLevel("frmAbout"); }},
@@ -124,7 +124,7 @@ TEST(ClosingTheMainWindow, OpensNoWindowAskedForAfterTheClose) {
         QCloseEvent close;  // at once, so the menu items below fire after it
         QCoreApplication::sendEvent(w.window.windowHandle(), &close);
         w.window.actionFor(Menu::AboutCalculator)->trigger();
-        w.window.actionFor(Menu::Helptopics)->trigger();
+        w.window.actionFor(Menu::HelpTopics)->trigger();
     });
     QTimer::singleShot(5000, &timers, [&] {
         timedOut = true;

@@ -30,7 +30,7 @@ TEST(DisplayWidgetText, TheWindowHoldsTheEndOfAPasteAndKeysWorkOnAllOfIt) {
     w.window.show();
     const std::string pasted = "12" + std::string(1 << 20, '3');
     QGuiApplication::clipboard()->setText(QString::fromStdString(pasted));
-    w.window.actionFor(Menu::paste)->trigger();
+    w.window.actionFor(Menu::Paste)->trigger();
     const std::string& display = w.calc.form().display.text();
     EXPECT_EQ(display.size(), pasted.size());
     auto* edit = static_cast<QLineEdit*>(w.window.widgetFor(Ctl::Display));

@@ -5,6 +5,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "help/help_state.h"
 #include "qt_window.h"
 
 namespace velmor::testing {
@@ -140,7 +141,7 @@ TEST(OptionGroups, ArrowKeysSelectTheNextOption) {
 TEST(OptionGroups, AToggleTheCalculatorRefusesIsUndone) {
     QtWindow w;
     showWindow(w);
-    w.calc.form().help.mainEnabled = false;
+    helpState(w.calc.form()).mainEnabled = false;
     w.window.widgetFor(baseOption(kBin))->setEnabled(true);
     radio(w, baseOption(kBin))->toggle();
     expectOnlySelected(w, baseOption(kDec), "refused toggle");

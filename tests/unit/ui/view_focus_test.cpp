@@ -11,7 +11,7 @@
 namespace velmor::testing {
 namespace {
 
-const Menu kViews[] = {Menu::General, Menu::Superscientific, Menu::StandardDeviation};
+const Menu kViews[] = {Menu::General, Menu::SuperScientific, Menu::StandardDeviation};
 
 bool inView(const QtWindow& w, const QWidget* widget) {
     const QWidget* central = w.window.centralWidget();

@@ -1,4 +1,4 @@
-#include "scientific/angles.h"
+#include "scientific/angle_unit.h"
 
 #include "engine/form.h"
 

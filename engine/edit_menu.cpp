@@ -1,4 +1,4 @@
-#include "help/edit_menu.h"
+#include "engine/edit_menu.h"
 
 #include "engine/form.h"
 #include "engine/texts.h"
@@ -25,9 +25,9 @@ void deleteDisplay(Form& form) { form.display.clear(); }
 }  // namespace
 
 void registerEditMenu(ActionTable& table) {
-    table.onMenu(Menu::copy, copyDisplay);
-    table.onMenu(Menu::paste, pasteIntoDisplay);
-    table.onMenu(Menu::delete_, deleteDisplay);
+    table.onMenu(Menu::Copy, copyDisplay);
+    table.onMenu(Menu::Paste, pasteIntoDisplay);
+    table.onMenu(Menu::Delete, deleteDisplay);
 }
 
 }  // namespace velmor

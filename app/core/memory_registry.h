@@ -1,5 +1,6 @@
-// A registry held in memory, for the platforms that stand in for the desktop
-// in unit tests and in the scenario runner.
+// A registry held in memory, for the platforms that stand in for the desktop:
+// the unit tests' recording platform and the scenario runner's. It lives with
+// the core so the runner need not reach into the tests.
 #pragma once
 
 #include <algorithm>
@@ -11,14 +12,14 @@
 
 #include "engine/platform.h"
 
-namespace velmor::testing {
+namespace velmor {
 
-struct FakeRegistryValue {
-    std::uint32_t type = 1;  // 1 text, 4 number
+struct MemoryRegistryValue {
+    std::uint32_t type = kRegString;
     std::vector<std::uint8_t> bytes;
 };
 
-class FakeRegistry {
+class MemoryRegistry {
 public:
     // The key's handle is its position among the opened keys, plus one.
     std::optional<std::uintptr_t> openKey(const std::string& path) {
@@ -35,7 +36,7 @@ public:
         const auto& values = registry[openedKeys[key - 1]];
         const auto found = values.find(name);
         if (found == values.end()) { result.status = 2; return result; }
-        const FakeRegistryValue& value = found->second;
+        const MemoryRegistryValue& value = found->second;
         result.type = value.type;
         result.length = static_cast<std::uint32_t>(value.bytes.size());
         if (value.bytes.size() > bufferSize) { result.status = 234; return result; }
@@ -45,9 +46,9 @@ public:
 
     void closeKey() { ++closedKeys; }
 
-    std::map<std::string, std::map<std::string, FakeRegistryValue>> registry;
+    std::map<std::string, std::map<std::string, MemoryRegistryValue>> registry;
     std::vector<std::string> openedKeys;
     int closedKeys = 0;
 };
 
-}  // namespace velmor::testing
+}  // namespace velmor
