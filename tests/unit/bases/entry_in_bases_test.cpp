@@ -102,7 +102,7 @@ TEST(EntryInBases, APasteReadsTheLeadingNumeral) {
         Harness h;
         h.pressKeys(c.before);
         h.platform.clipboard = c.pasted;
-        h.calc.menu(Menu::paste);
+        h.calc.menu(Menu::Paste);
         h.pressKeys(c.after);
         EXPECT_EQ(h.display(), c.display) << joined(c.before) << c.pasted << " " << joined(c.after);
     }

@@ -89,7 +89,7 @@ TEST(Handover, PromptsTakeFullValues) {
         h.pressKeys(c.before);
         h.pressKeys({Ctl::Formula});
         h.platform.clipboard = c.formula;
-        h.calc.menu(Menu::paste);
+        h.calc.menu(Menu::Paste);
         h.pressKeys({Ctl::SendFormula});
         h.pressKeys(c.answers);
         EXPECT_EQ(h.display(), c.display) << c.formula;
