@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/texts.h"
 #include "engine/utf8.h"
 #include "numeric/errors.h"
 #include "numeric/numtext.h"
@@ -64,6 +65,16 @@ void Display::show(Decimal value, std::string_view label) {
     writeText(std::string(label) + number);
     valueBehind_ = kept;
     startsNewNumber_ = true;
+}
+
+bool Display::showOrOverflow(Decimal value, std::string_view label) {
+    try {
+        show(value, label);
+        return true;
+    } catch (const CalcError&) {
+        showText(kOverflowText);
+        return false;
+    }
 }
 
 void Display::showAsTyped(std::string_view label, std::string_view number) {
@@ -186,17 +197,22 @@ void Display::backspace() {
     else dropLastCharacter(text_);
 }
 
+// The value on display written again (with the other sign, in another
+// format): the same operand, so the entry state and the operand count stay.
+void Display::replaceValue(Decimal value) {
+    const bool starts = startsNewNumber_;
+    show(value);
+    startsNewNumber_ = starts;
+    --operandCount_;
+}
+
 void Display::changeSign() {
     const Decimal negated = -read(Reading::Leading);
-    const bool typing = !startsNewNumber_;
     const bool wasShown = valueBehind_.has_value();
-    const bool starts = startsNewNumber_;
-    show(negated);
-    startsNewNumber_ = starts;
+    replaceValue(negated);
     // A value only shown stays a result; an edited number is a number typed.
     if (!wasShown) valueBehind_.reset();
-    typedNegative_ = typing && !format_.decimal() && negated < 0;
-    --operandCount_;  // the same operand, with the other sign
+    typedNegative_ = !startsNewNumber_ && !format_.decimal() && negated < 0;
 }
 
 void Display::changeFormat(NumberFormat format) {
@@ -205,27 +221,19 @@ void Display::changeFormat(NumberFormat format) {
         format_ = format;
         return;
     }
-    Decimal value;
-    if (format_.decimal() || format.decimal()) {
-        value = read(format_.decimal() ? Reading::Leading : Reading::Strict);
-    } else {
-        // Between words of the same base: a wider word keeps the signed value,
-        // a narrower one the low bits of the numeral.
-        value = read(Reading::Strict);
-        if (format.wordBits < format_.wordBits)
-            value = radix::signedInWord(static_cast<std::uint32_t>(toInt64(value)), format.wordBits);
-    }
+    Decimal value = read(format_.decimal() ? Reading::Leading : Reading::Strict);
+    // Between words of a base a narrower word keeps the low bits; a wider one
+    // the signed value.
+    if (!format_.decimal() && !format.decimal() && format.wordBits < format_.wordBits)
+        value = radix::signedInWord(static_cast<std::uint32_t>(toInt64(value)), format.wordBits);
     const NumberFormat old = format_;
-    const bool starts = startsNewNumber_;
     format_ = format;
     try {
-        show(value);
+        replaceValue(value);
     } catch (const CalcError&) {
         format_ = old;
         throw;
     }
-    startsNewNumber_ = starts;
-    --operandCount_;
 }
 
 }  // namespace velmor

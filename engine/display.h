@@ -71,6 +71,9 @@ public:
     // shows nothing) when the value is beyond the range or the word.
     // `label` goes before the number ("Result = 19").
     void show(Decimal value, std::string_view label = {});
+    // The same, but a value the format cannot show (beyond the word, a memory
+    // filled in Dec) shows the overflow text instead; false when it did.
+    bool showOrOverflow(Decimal value, std::string_view label = {});
     // Shows a decimal number as it was typed, after a label (a formula that is
     // one number keeps its text: "Result = .1"), with its value behind it;
     // outside Dec as `show` does. Throws TypeMismatch when it is no number.
@@ -111,6 +114,7 @@ public:
 
 private:
     void writeText(std::string text);
+    void replaceValue(Decimal value);
     void startEntry(bool extendText);
     std::optional<std::int32_t> numeralBeingTyped() const;
     bool typeNumeralDigit(int value);

@@ -15,13 +15,7 @@ namespace {
 // of the range or the word) shows the overflow text rather than ending the
 // review abruptly. The value shown is an operand, like a typed one, and ends
 // the entry: the next digit starts a new number.
-void showSlot(Form& form, Decimal value) {
-    try {
-        form.display.show(value);
-    } catch (const CalcError&) {
-        form.display.showText(kOverflowText);
-    }
-}
+void showSlot(Form& form, Decimal value) { form.display.showOrOverflow(value); }
 
 void finishReview(Form& form) {
     form.platform.messageBox(kReviewCompletedText, MsgIcon::Information);

@@ -12,22 +12,12 @@
 namespace velmor {
 namespace {
 
-// A value the display cannot show in the word (a memory filled in Dec) shows
-// the overflow text.
-void showValueOrOverflow(Form& form, Decimal value) {
-    try {
-        form.display.show(value);
-    } catch (const CalcError&) {
-        form.display.showText(kOverflowText);
-    }
-}
-
 void memoryClear(Form& form, const Press&) {
     form.engine.memoryValue = 0;
     form.display.show(0);
 }
 
-void memoryRecall(Form& form, const Press&) { showValueOrOverflow(form, form.engine.memoryValue); }
+void memoryRecall(Form& form, const Press&) { form.display.showOrOverflow(form.engine.memoryValue); }
 
 // The memory stays within the range: a display or sum beyond it leaves it as it was.
 void storeInMemory(Form& form, Decimal addend) {

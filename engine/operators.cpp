@@ -12,11 +12,16 @@
 namespace velmor {
 namespace {
 
+// The operand an operator key finds on display: nothing where the display
+// cannot be read (beyond the range or the word) or holds no numeral of its base.
+std::optional<Decimal> operandOnDisplay(const Form& form) {
+    if (!form.display.startsWithNumber()) return std::nullopt;
+    return form.display.tryRead(Reading::Leading);
+}
+
 // The keys record the operand they find, but compute nothing on hexadecimal text.
 void refuseHexOperand(Form& form) {
-    // Text that is no hexadecimal numeral has no operand to record.
-    if (const std::optional<Decimal> operand = form.display.tryRead(Reading::Leading); operand && form.display.startsWithNumber())
-        recordOperand(form, *operand);
+    if (const std::optional<Decimal> operand = operandOnDisplay(form)) recordOperand(form, *operand);
     refuseInHex(form);
 }
 
@@ -31,9 +36,8 @@ void pressOperator(Form& form, const Press& press) {
     }
     // In Hex the two-operand keys refuse; the one-operand keys compute as in Oct and Bin.
     if (hex && !oneOperand) return refuseHexOperand(form);
-    const std::optional<Decimal> operand = form.display.tryRead(Reading::Leading);
-    // An unreadable display (beyond the range or the word, no numeral) changes nothing.
-    if (!operand || !form.display.startsWithNumber()) return;
+    const std::optional<Decimal> operand = operandOnDisplay(form);
+    if (!operand) return;  // no operand: nothing changes
     recordOperand(form, *operand);
     if (isOneOperandKey(press.index)) applyOneOperandKey(form, press.index);
     else beginBinaryOperation(form, binaryOpOfKey(press.control).value_or(BinaryOp::None));

@@ -85,14 +85,10 @@ void markResult(Form& form) {
 }
 
 // Shows a value after the result mark ("Result = 19"), a number like any key's
-// result: every key reads the value behind the text.
+// result: every key reads the value behind the text. A value beyond the word
+// of Hex, Oct or Bin shows the overflow text and no result.
 void showResultValue(Form& form, Decimal value) {
-    try {
-        form.display.show(value, std::string(kResultMark) + " ");
-        markResult(form);
-    } catch (const CalcError&) {
-        form.display.showText(kOverflowText);  // beyond the word of Hex, Oct or Bin
-    }
+    if (form.display.showOrOverflow(value, std::string(kResultMark) + " ")) markResult(form);
 }
 
 // A formula with no operation: its single number is the result, kept as it

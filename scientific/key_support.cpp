@@ -6,12 +6,8 @@
 namespace velmor {
 
 void showFunctionValue(Form& form, Decimal value) {
-    try {
-        form.display.show(value);
-    } catch (const CalcError&) {
-        if (form.display.format().decimal()) throw;
-        form.display.showText(kOverflowText);
-    }
+    if (form.display.format().decimal()) form.display.show(value);
+    else form.display.showOrOverflow(value);
 }
 
 }  // namespace velmor

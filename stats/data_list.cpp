@@ -63,11 +63,7 @@ void reviewValues(Form& form, const Press&) {
 
 // A count beyond the word (Byte holds up to 127) shows the overflow text.
 void showCount(Form& form, const Press&) {
-    try {
-        form.display.show(Decimal::fromInt64(static_cast<std::int64_t>(statsState(form).statCount)));
-    } catch (const CalcError&) {
-        form.display.showText(kOverflowText);
-    }
+    form.display.showOrOverflow(Decimal::fromInt64(static_cast<std::int64_t>(statsState(form).statCount)));
 }
 
 void clearStatistics(Form& form, const Press&) {
