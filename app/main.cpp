@@ -6,6 +6,7 @@
 #include "app/core/calculator.h"
 #include "app/ui/main_window.h"
 #include "app/ui/qt_platform.h"
+#include "app/ui/translations.h"
 
 int main(int argc, char* argv[]) {
     if (const auto answered = velmor::answerOnTerminal(argc, argv)) return *answered;
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMOR_APP_ID));
     if (const auto refused = velmor::refuseUnknownArguments()) return *refused;
     velmor::QtPlatform platform;
+    platform.setLanguage(velmor::installTranslations().toStdString());
     velmor::Calculator calculator(platform);
     velmor::MainWindow window(calculator);
     platform.attach(&window);

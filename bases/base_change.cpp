@@ -1,6 +1,7 @@
 #include "bases/base_keys.h"
 #include "bases/bases_state.h"
 #include "engine/entry.h"
+#include "engine/error_texts.h"
 #include "engine/form.h"
 #include "numeric/errors.h"
 #include "numeric/numtext.h"
@@ -35,7 +36,7 @@ void changeBase(Form& form, const Press& press) {
         form.display.changeFormat(chosen);
     } catch (const CalcError& error) {
         showFormatSelection(form);
-        form.platform.messageBox(errorTextJoined(error.code), MsgIcon::None);
+        form.platform.messageBox(errorTextJoined(form, error.code), MsgIcon::None);
         return;
     }
     // Leaving Hex leaves the binary numeral of the value in the work box.

@@ -2,6 +2,7 @@
 
 #include "bases/base_keys.h"
 #include "engine/form.h"
+#include "engine/phrase.h"
 #include "numeric/errors.h"
 
 namespace velmor {
@@ -11,14 +12,13 @@ namespace {
 struct WordSizeButton {
     Ctl button;
     int bits;
-    const char* caption;
-    const char* angleCaption;  // the button's caption in decimal
+    const char* caption;  // in decimal the control table's angle unit shows instead
 };
 
 constexpr std::array<WordSizeButton, 3> kWordSizeButtons{{
-    {Ctl::Degrees, 32, "Dword", "Deg"},
-    {Ctl::Radians, 16, "Word", "Rad"},
-    {Ctl::Grads, 8, "Byte", "Grad"},
+    {Ctl::Degrees, 32, QT_TRANSLATE_NOOP("Key", "Dword")},
+    {Ctl::Radians, 16, QT_TRANSLATE_NOOP("Key", "Word")},
+    {Ctl::Grads, 8, QT_TRANSLATE_NOOP("Key", "Byte")},
 }};
 
 const WordSizeButton& rowOf(Ctl button) {
@@ -47,7 +47,7 @@ void showFormatSelection(Form& form) {
     const NumberFormat format = form.display.format();
     form.selectOption(baseOption(format.base));
     for (const WordSizeButton& row : kWordSizeButtons) {
-        form.control(row.button).text = format.decimal() ? row.angleCaption : row.caption;
+        form.control(row.button).text = form.captionOf(format.decimal() ? tableRow(row.button).caption : row.caption);
         if (!format.decimal() && row.bits == format.wordBits) form.selectOption(row.button);
     }
 }

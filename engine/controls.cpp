@@ -1,5 +1,7 @@
 #include "engine/controls.h"
 
+#include "engine/phrase.h"
+
 #include <string>
 
 namespace velmor {
@@ -93,23 +95,23 @@ constexpr std::array<ControlRow, kControlCount> withGroups(std::array<ControlRow
 // Rows follow the order of the Ctl enumeration; controlTable() checks it.
 constexpr std::array<ControlRow, kControlCount> kTable = withGroups({{
     textBox(Ctl::Display, "Text1", 120, 120, 4695, 390, true, 66),
-    {Ctl::Backspace, "Command2", -1, Kind::Button, kWindow, 4920, 120, 975, 495, "Backspace",
+    {Ctl::Backspace, "Command2", -1, Kind::Button, kWindow, 4920, 120, 975, 495, QT_TRANSLATE_NOOP("Key", "Backspace"),
      F::TimesNewRoman, true, true, 8, {}, Picture::None},
-    {Ctl::Next, "cmdNext", -1, Kind::Button, kWindow, 6000, 120, 1215, 375, "Next",
+    {Ctl::Next, "cmdNext", -1, Kind::Button, kWindow, 6000, 120, 1215, 375, QT_TRANSLATE_NOOP("Key", "Next"),
      F::TimesNewRoman, true, true, 23, {}, Picture::None},
     textBox(Ctl::FormulaPrompt, "txtformu", 240, 210, 1350, 255, false, 0),
     textBox(Ctl::WorkValue, "Text2", 7800, -120, 1335, 375, false, 0),
 
     frame(Ctl::BaseFrame, "Frame1", 120, 600, 2895, 495),
-    option(baseOption(kHex), "Option1", 0, Ctl::BaseFrame, 120, 180, 615, 195, "Hex", 13),
-    option(baseOption(kDec), "Option1", 1, Ctl::BaseFrame, 840, 180, 615, 195, "Dec", 14),
-    option(baseOption(kOct), "Option1", 2, Ctl::BaseFrame, 1560, 180, 615, 195, "Oct", 15),
-    option(baseOption(kBin), "Option1", 3, Ctl::BaseFrame, 2160, 180, 615, 195, "Bin", 16),
+    option(baseOption(kHex), "Option1", 0, Ctl::BaseFrame, 120, 180, 615, 195, QT_TRANSLATE_NOOP("Key", "Hex"), 13),
+    option(baseOption(kDec), "Option1", 1, Ctl::BaseFrame, 840, 180, 615, 195, QT_TRANSLATE_NOOP("Key", "Dec"), 14),
+    option(baseOption(kOct), "Option1", 2, Ctl::BaseFrame, 1560, 180, 615, 195, QT_TRANSLATE_NOOP("Key", "Oct"), 15),
+    option(baseOption(kBin), "Option1", 3, Ctl::BaseFrame, 2160, 180, 615, 195, QT_TRANSLATE_NOOP("Key", "Bin"), 16),
 
     frame(Ctl::AngleFrame, "Frame3", 3120, 600, 2655, 495),
-    option(Ctl::Degrees, "optDeg", -1, Ctl::AngleFrame, 120, 180, 855, 255, "Deg", 20, 17),
-    option(Ctl::Radians, "optRad", -1, Ctl::AngleFrame, 960, 180, 735, 255, "Rad", 21, 18),
-    option(Ctl::Grads, "optGrad", -1, Ctl::AngleFrame, 1680, 180, 735, 255, "Grad", 22, 19),
+    option(Ctl::Degrees, "optDeg", -1, Ctl::AngleFrame, 120, 180, 855, 255, QT_TRANSLATE_NOOP("Key", "Deg"), 20, 17),
+    option(Ctl::Radians, "optRad", -1, Ctl::AngleFrame, 960, 180, 735, 255, QT_TRANSLATE_NOOP("Key", "Rad"), 21, 18),
+    option(Ctl::Grads, "optGrad", -1, Ctl::AngleFrame, 1680, 180, 735, 255, QT_TRANSLATE_NOOP("Key", "Grad"), 22, 19),
 
     inserts(pad(operatorKey(0), "cmdop", 0, 1, 0, "x^y", F::TimesNewRoman, 49), "x^y"),
     inserts(pad(operatorKey(1), "cmdop", 1, 0, 6, "*", F::ArialBlack, 4), "*"),
@@ -169,19 +171,19 @@ constexpr std::array<ControlRow, kControlCount> kTable = withGroups({{
     extra(integerSumKey(0), "cmdsigx", 0, 0, 4, "Sigma x", 35),
     extra(integerSumKey(1), "cmdsigx", 1, 0, 5, "Sigma x\u00B2", 36),
     extra(integerSumKey(2), "cmdsigx", 2, 0, 6, "Sigma x\u00B3", 37),
-    extra(Ctl::Random, "cmdRand", -1, 0, 7, "Ran", 39, true, "Random Number"),
+    extra(Ctl::Random, "cmdRand", -1, 0, 7, QT_TRANSLATE_NOOP("Key", "Ran"), 39, true, QT_TRANSLATE_NOOP("ToolTip", "Random Number")),
     extra(Ctl::NthRoot, "cmdnsqrt", -1, 1, 0, "\u207F\u221A", 42),
     extra(Ctl::TenPower, "cmd10x", -1, 1, 1, "10\u00AA", 43),
     extra(Ctl::Percent, "cmdPercent", -1, 1, 2, "%", 44),
-    extra(Ctl::Formula, "cmdFormule", -1, 1, 3, "Formule", 54, true, "User Defined Formule"),
+    extra(Ctl::Formula, "cmdFormule", -1, 1, 3, QT_TRANSLATE_NOOP("Key", "Formule"), 54, true, QT_TRANSLATE_NOOP("ToolTip", "User Defined Formule")),
     inserts(extra(Ctl::OpenParen, "cmdrB", -1, 1, 4, "(", 52), "("),
     inserts(extra(Ctl::CloseParen, "cmdLB", -1, 1, 5, ")", 53), ")"),
-    extra(Ctl::SendFormula, "cmdOK", -1, 1, 6, "OK", 55, false, "Send the formula to System"),
-    extra(Ctl::Round, "cmdRou", -1, 1, 7, "Rou", 40, true, "Round up the Number"),
+    extra(Ctl::SendFormula, "cmdOK", -1, 1, 6, QT_TRANSLATE_NOOP("Key", "OK"), 55, false, QT_TRANSLATE_NOOP("ToolTip", "Send the formula to System")),
+    extra(Ctl::Round, "cmdRou", -1, 1, 7, QT_TRANSLATE_NOOP("Key", "Rou"), 40, true, QT_TRANSLATE_NOOP("ToolTip", "Round up the Number")),
 
     frame(Ctl::StatsFrame, "Frame5", 8400, 480, 1575, 4455),
-    stat(Ctl::StatStart, "cmdStat", 0, 0, "Stat", 33, true),
-    stat(Ctl::StatAdd, "cmdData", 0, 1, "Dat", 34),
+    stat(Ctl::StatStart, "cmdStat", 0, 0, QT_TRANSLATE_NOOP("Key", "Stat"), 33, true),
+    stat(Ctl::StatAdd, "cmdData", 0, 1, QT_TRANSLATE_NOOP("Key", "Dat"), 34),
     stat(Ctl::StatMean, "cmdXbar", 1, 0, {}, 27, false, Picture::XBar),
     stat(Ctl::StatSum, "cmdSigmax", 1, 1, {}, 28, false, Picture::SigmaX),
     stat(Ctl::StatSumSquares, "cmdSigmaX2", 2, 0, {}, 29, false, Picture::SigmaX2),
@@ -190,7 +192,7 @@ constexpr std::array<ControlRow, kControlCount> kTable = withGroups({{
     stat(Ctl::StatCount, "cmdstdN", 3, 1, "n", 31),
     stat(Ctl::StatSampleDeviation, "cmdStdDev", 4, 0, "S", 25),
     stat(Ctl::StatPopulationDeviation, "cmdSigmas", 4, 1, "\u03C3", 26, false, Picture::None, F::Symbol),
-    {Ctl::StatNext, "cmdStdNext", -1, Kind::Button, Ctl::StatsFrame, 120, 3240, 1335, 375, "Next",
+    {Ctl::StatNext, "cmdStdNext", -1, Kind::Button, Ctl::StatsFrame, 120, 3240, 1335, 375, QT_TRANSLATE_NOOP("Key", "Next"),
      F::TimesNewRoman, false, true, 23, {}, Picture::None},
 }});
 
@@ -216,26 +218,26 @@ static_assert(groupsMatchArrays(), "key groups must cover exactly the control ar
 using M = Menu;
 constexpr M kTop = Menu::Count;
 // The pop-up menu and its one item share the caption.
-constexpr std::string_view kWhatIsThis = "What is this?";
+constexpr std::string_view kWhatIsThis = QT_TRANSLATE_NOOP("Menu", "What is this?");
 
 constexpr std::array<MenuRow, kMenuCount> kMenus = {{
-    {M::Edit, "Edit", kTop, "&Edit", {}, false, true, false},
-    {M::Copy, "copy", M::Edit, "Copy", "Ctrl+C", false, true, false},
-    {M::Paste, "paste", M::Edit, "Paste", "Ctrl+V", false, true, false},
-    {M::Delete, "delete", M::Edit, "Delete", {}, false, true, false},
-    {M::View, "View", kTop, "View", {}, false, true, false},
-    {M::SuperScientific, "Superscientific", M::View, "Super Scientific", {}, false, true, false},
-    {M::General, "General", M::View, "General", {}, false, true, false},
-    {M::StandardDeviation, "StandardDeviation", M::View, "Standard Deviation", {}, true, true, false},
-    {M::Help, "Help", kTop, "Help", {}, false, true, false},
-    {M::HelpTopics, "Helptopics", M::Help, "HelpTopics", {}, false, true, false},
-    {M::WhatsThisMode, "WhatsThisMode", M::Help, "What's This?", "Shift+F1", false, true, false},
+    {M::Edit, "Edit", kTop, QT_TRANSLATE_NOOP("Menu", "&Edit"), {}, false, true, false},
+    {M::Copy, "copy", M::Edit, QT_TRANSLATE_NOOP("Menu", "Copy"), "Ctrl+C", false, true, false},
+    {M::Paste, "paste", M::Edit, QT_TRANSLATE_NOOP("Menu", "Paste"), "Ctrl+V", false, true, false},
+    {M::Delete, "delete", M::Edit, QT_TRANSLATE_NOOP("Menu", "Delete"), {}, false, true, false},
+    {M::View, "View", kTop, QT_TRANSLATE_NOOP("Menu", "View"), {}, false, true, false},
+    {M::SuperScientific, "Superscientific", M::View, QT_TRANSLATE_NOOP("Menu", "Super Scientific"), {}, false, true, false},
+    {M::General, "General", M::View, QT_TRANSLATE_NOOP("Menu", "General"), {}, false, true, false},
+    {M::StandardDeviation, "StandardDeviation", M::View, QT_TRANSLATE_NOOP("Menu", "Standard Deviation"), {}, true, true, false},
+    {M::Help, "Help", kTop, QT_TRANSLATE_NOOP("Menu", "Help"), {}, false, true, false},
+    {M::HelpTopics, "Helptopics", M::Help, QT_TRANSLATE_NOOP("Menu", "HelpTopics"), {}, false, true, false},
+    {M::WhatsThisMode, "WhatsThisMode", M::Help, QT_TRANSLATE_NOOP("Menu", "What's This?"), "Shift+F1", false, true, false},
     {M::HelpSeparator, "sep", M::Help, "-", {}, false, true, true},
-    {M::AboutCalculator, "AboutCalculator", M::Help, "About Calculator", {}, false, true, false},
+    {M::AboutCalculator, "AboutCalculator", M::Help, QT_TRANSLATE_NOOP("Menu", "About Calculator"), {}, false, true, false},
     {M::WhatIsThisPopup, "whatisthis", kTop, kWhatIsThis, {}, false, false, false},
     {M::WhatIsThis, "what", M::WhatIsThisPopup, kWhatIsThis, {}, false, true, false},
-    {M::Formulae, "formulae", kTop, "Formulae", {}, false, false, false},
-    {M::MathematicalConstants, "Mathematical", M::Formulae, "Mathematical Constants and Formulae", {}, false, true, false},
+    {M::Formulae, "formulae", kTop, QT_TRANSLATE_NOOP("Menu", "Formulae"), {}, false, false, false},
+    {M::MathematicalConstants, "Mathematical", M::Formulae, QT_TRANSLATE_NOOP("Menu", "Mathematical Constants and Formulae"), {}, false, true, false},
     {M::SineOfSum, "sin22", M::MathematicalConstants, "sin(0+_Y)", {}, false, true, false},
 }};
 

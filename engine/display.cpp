@@ -72,7 +72,7 @@ bool Display::showOrOverflow(Decimal value, std::string_view label) {
         show(value, label);
         return true;
     } catch (const CalcError&) {
-        showText(kOverflowText);
+        showOverflow();
         return false;
     }
 }

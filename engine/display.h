@@ -20,6 +20,7 @@
 #include <string_view>
 
 #include "engine/controls.h"
+#include "engine/texts.h"
 #include "numeric/decimal.h"
 #include "numeric/radix.h"
 
@@ -112,6 +113,10 @@ public:
     // holds no number to convert (an error text).
     void setFormatOnly(NumberFormat format) { format_ = format; }
 
+    // The overflow text, in the user's language (Form sets it).
+    void showOverflow() { showText(overflowText_); }
+    void setOverflowText(std::string text) { overflowText_ = std::move(text); }
+
 private:
     void writeText(std::string text);
     void replaceValue(Decimal value);
@@ -127,6 +132,7 @@ private:
     bool startsNewNumber_ = false;
     bool typedNegative_ = false;          // +/- made the numeral being typed negative
     std::uint64_t operandCount_ = 0;
+    std::string overflowText_ = kOverflowText.source;
 };
 
 }  // namespace velmor

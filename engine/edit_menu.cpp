@@ -8,13 +8,13 @@ namespace {
 
 void copyDisplay(Form& form) {
     if (!form.platform.setClipboardText(form.display.text()))
-        form.platform.messageBox(kClipboardUnavailable, MsgIcon::Information);
+        form.platform.messageBox(form.say(kClipboardUnavailable), MsgIcon::Information);
 }
 
 void pasteIntoDisplay(Form& form) {
     const auto text = form.platform.clipboardText();
     if (!text) {
-        form.platform.messageBox(kClipboardUnavailable, MsgIcon::Information);
+        form.platform.messageBox(form.say(kClipboardUnavailable), MsgIcon::Information);
         return;
     }
     form.display.setText(*text);  // the pasted text means what it says, an operand like a typed one

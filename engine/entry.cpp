@@ -21,7 +21,7 @@ void changeSign(Form& form, const Press&) {
     } catch (const CalcError&) {
         // A numeral whose negation the word cannot hold (Byte 80) shows the
         // overflow text; a decimal prefix beyond the range has no negation to show.
-        if (!form.display.format().decimal()) form.display.showText(kOverflowText);
+        if (!form.display.format().decimal()) form.display.showOverflow();
     }
 }
 

@@ -6,14 +6,14 @@
 namespace velmor {
 
 void showFailure(Form& form, ErrCode code, FailureTexts texts) {
-    if (code == ErrCode::Overflow) form.display.showText(kOverflowText);
+    if (code == ErrCode::Overflow) form.display.showOverflow();
     else if (code == ErrCode::DivByZero && texts == FailureTexts::DivisionAndOverflow)
-        form.display.showText(kPositiveInfinityText);
+        form.display.showText(form.say(kPositiveInfinityText));
     else form.display.endEntry();
 }
 
 void refuseInHex(Form& form) {
-    form.platform.messageBox(kGetLatestVersionText, MsgIcon::None);
+    form.platform.messageBox(form.say(kGetLatestVersionText), MsgIcon::None);
     form.display.clear();
     form.display.endEntry();
 }

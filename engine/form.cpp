@@ -1,11 +1,25 @@
 #include "engine/form.h"
 
+#include "engine/texts.h"
+
 namespace velmor {
 
+namespace {
+constexpr const char* kCaptionContext = "Key";
+}
+
+// Captions are looked up as they are: those that are words are marked for the
+// catalogues in the control table; notation ("Sin", "x^y") finds no entry and stays.
+std::string Form::captionOf(std::string_view caption) const {
+    const std::string source(caption);
+    return caption.empty() ? source : say({kCaptionContext, source.c_str()});
+}
+
 Form::Form(Platform& p) : platform(p) {
+    display.setOverflowText(say(kOverflowText));
     for (const ControlRow& s : controlTable()) {
         ControlState& state = control(s.id);
-        state.text = std::string(s.caption);
+        state.text = captionOf(s.caption);
         state.enabled = s.enabledAtStart;
         state.visible = s.visibleAtStart;
     }

@@ -77,6 +77,10 @@ struct Form {
     MenuState& menu(Menu m) { return menus[static_cast<int>(m)]; }
     const MenuState& menu(Menu m) const { return menus[static_cast<int>(m)]; }
 
+    // A phrase in the user's language.
+    std::string say(Phrase phrase) const { return platform.translate(phrase); }
+    // A caption of the control table in the user's language.
+    std::string captionOf(std::string_view caption) const;
     // The text a control shows: the display's own for the display, else the control's.
     const std::string& textOf(Ctl c) const { return c == Ctl::Display ? display.text() : control(c).text; }
     bool isSelected(Ctl c) const { return control(c).selected; }

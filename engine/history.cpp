@@ -18,7 +18,7 @@ namespace {
 void showSlot(Form& form, Decimal value) { form.display.showOrOverflow(value); }
 
 void finishReview(Form& form) {
-    form.platform.messageBox(kReviewCompletedText, MsgIcon::Information);
+    form.platform.messageBox(form.say(kReviewCompletedText), MsgIcon::Information);
     form.engine.reviewMode = 0;
 }
 

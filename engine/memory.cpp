@@ -24,7 +24,7 @@ void storeInMemory(Form& form, Decimal addend) {
     try {
         form.engine.memoryValue = checkedSum(form.display.read(Reading::Leading), addend);
     } catch (const CalcError&) {
-        form.display.showText(kOverflowText);
+        form.display.showOverflow();
     }
 }
 

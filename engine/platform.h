@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/controls.h"
+#include "engine/phrase.h"
 
 namespace velmor {
 
@@ -63,6 +64,12 @@ public:
     virtual void regCloseKey(std::uintptr_t key) = 0;
     virtual bool fileExists(const std::string& path) = 0;
     virtual bool startProgram(const std::string& path) = 0;
+
+    // The user's language: a phrase as the catalogue of that language gives it
+    // (English, the source, where none does), and the catalogue's language
+    // code ("de", "fr"; empty for English), which chooses the help file too.
+    virtual std::string translate(Phrase phrase) { return phrase.source; }
+    virtual std::string language() { return {}; }
 };
 
 }  // namespace velmor

@@ -144,15 +144,20 @@ Evaluation evaluateFormula(std::string_view formula, const VariableValues& value
     return evaluateTokens(bindValues(tokenizeFormula(formula), values));
 }
 
-std::string outcomeText(const Evaluation& evaluation) {
-    switch (evaluation.outcome) {
-    case EvaluationOutcome::Value: return numberText(evaluation.value);
+Phrase failurePhrase(EvaluationOutcome outcome) {
+    switch (outcome) {
     case EvaluationOutcome::DivideByZero: return kPositiveInfinityText;
     case EvaluationOutcome::Overflow: return kOverflowText;
+    case EvaluationOutcome::Value:
     case EvaluationOutcome::Invalid:
     case EvaluationOutcome::Unchanged: break;
     }
     return kInvalidInputText;
+}
+
+std::string outcomeText(const Evaluation& evaluation) {
+    if (evaluation.outcome == EvaluationOutcome::Value) return numberText(evaluation.value);
+    return failurePhrase(evaluation.outcome).source;
 }
 
 }  // namespace velmor

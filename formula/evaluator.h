@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/phrase.h"
 #include "formula/tokens.h"
 #include "numeric/decimal.h"
 
@@ -30,8 +31,11 @@ Evaluation evaluateTokens(const Tokens& bound);
 // Tokenizes the formula as typed, binds the values of its variables and evaluates it.
 Evaluation evaluateFormula(std::string_view formula, const VariableValues& values);
 
-// What the display shows for an outcome other than Unchanged: the value in the
-// standard number-to-text conversion, or the failure's text.
+// The display text of a failed evaluation (Invalid, DivideByZero, Overflow).
+Phrase failurePhrase(EvaluationOutcome outcome);
+
+// What the display shows, untranslated, for an outcome other than Unchanged:
+// the value in the standard number-to-text conversion, or the failure's text.
 std::string outcomeText(const Evaluation& evaluation);
 
 }  // namespace velmor

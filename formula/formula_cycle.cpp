@@ -22,7 +22,7 @@ char openPrompt(const Form& form) { return formulaState(form).promptLetter; }
 
 void askFor(Form& form, char letter) {
     formulaState(form).promptLetter = letter;
-    promptBox(form).text = std::string(1, letter) + " =";
+    promptBox(form).text = withArgument(form.say(kVariablePrompt), std::string(1, letter));
 }
 
 VariableValues answeredValues(const FormulaState& f) {
@@ -79,8 +79,11 @@ std::string firstNumberDigits(const std::string& formula) {
     return {};
 }
 
+// The mark and a space before a formula's value, in the language the display shows.
+std::string resultLabel(const Form& form) { return form.say(kResultMark) + " "; }
+
 void markResult(Form& form) {
-    form.control(Ctl::SendFormula).text = kNewCaption;
+    form.control(Ctl::SendFormula).text = form.say(kNewCaption);
     formulaState(form).resultShown = true;
 }
 
@@ -88,19 +91,19 @@ void markResult(Form& form) {
 // result: every key reads the value behind the text. A value beyond the word
 // of Hex, Oct or Bin shows the overflow text and no result.
 void showResultValue(Form& form, Decimal value) {
-    if (form.display.showOrOverflow(value, std::string(kResultMark) + " ")) markResult(form);
+    if (form.display.showOrOverflow(value, resultLabel(form))) markResult(form);
 }
 
 // A formula with no operation: its single number is the result, kept as it
 // was typed; an empty one shows nothing.
 void showUnchanged(Form& form, const std::string& formula) {
     if (isBlank(formula)) return form.display.setText(formula);
-    const std::string label = std::string(kResultMark) + " ";
+    const std::string label = resultLabel(form);
     try {
         form.display.showAsTyped(label, formula);
     } catch (const CalcError& error) {
         if (error.code == ErrCode::TypeMismatch) form.display.showText(label + formula);
-        else form.display.showText(kOverflowText);
+        else form.display.showOverflow();
     }
     markResult(form);
 }
@@ -115,7 +118,7 @@ void evaluate(Form& form) {
     form.control(Ctl::WorkValue).text.clear();
     const Evaluation result = evaluateFormula(f.captured, answeredValues(f));
     if (result.outcome == EvaluationOutcome::Unchanged) return showUnchanged(form, f.formulaText);
-    if (result.outcome != EvaluationOutcome::Value) return form.display.showText(outcomeText(result));
+    if (result.outcome != EvaluationOutcome::Value) return form.display.showText(form.say(failurePhrase(result.outcome)));
     form.control(Ctl::WorkValue).text = firstNumberDigits(f.formulaText);
     showResultValue(form, result.value);
 }
@@ -123,7 +126,7 @@ void evaluate(Form& form) {
 }  // namespace
 
 void sendFormula(Form& form) {
-    if (form.display.text().find(kResultMark) != std::string::npos) {
+    if (form.display.text().find(form.say(kResultMark)) != std::string::npos) {
         form.display.clear();
         return;
     }
@@ -161,7 +164,7 @@ void resetFormula(Form& form) {
     f.captured.clear();
     f.answered.clear();
     f.resultShown = false;
-    form.control(Ctl::SendFormula).text = kOkCaption;
+    form.control(Ctl::SendFormula).text = form.say(kOkCaption);
 }
 
 }  // namespace velmor

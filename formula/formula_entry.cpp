@@ -2,6 +2,7 @@
 
 #include "bases/base_keys.h"
 #include "engine/entry.h"
+#include "engine/error_texts.h"
 #include "engine/form.h"
 #include "engine/history.h"
 #include "formula/formula_state.h"
@@ -51,7 +52,7 @@ void changeBaseKeepingFormula(Form& form, const Press& press) {
     const bool number = isBlank(text) || form.display.tryRead(Reading::Strict).has_value();
     if (!number) {
         showFormatSelection(form);
-        form.platform.messageBox(errorTextJoined(ErrCode::TypeMismatch), MsgIcon::None);
+        form.platform.messageBox(errorTextJoined(form, ErrCode::TypeMismatch), MsgIcon::None);
         return;
     }
     changeBase(form, press);

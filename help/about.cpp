@@ -8,10 +8,12 @@
 namespace velmor {
 namespace {
 
-constexpr const char* kAppTitle = "Calculator";
 // The project version the build passes in.
 constexpr const char* kVersion = VELMOR_VERSION;
-constexpr const char* kFileDescription = "It is a easy to calculator, With  more Flexible Calculating options.";
+constexpr Phrase kAboutCaption = VELMOR_PHRASE("About", "About %1");
+constexpr Phrase kVersionLine = VELMOR_PHRASE("About", "Version %1");
+constexpr Phrase kFileDescription =
+    VELMOR_PHRASE("About", "It is a easy to calculator, With  more Flexible Calculating options.");
 
 // Each byte in hexadecimal without a leading zero, the last byte first.
 std::string numberValueText(const std::vector<std::uint8_t>& bytes, std::size_t kept) {
@@ -44,11 +46,10 @@ std::string sysInfoPath(Platform& platform) {
 
 }  // namespace
 
-AboutTexts aboutTexts() {
-    const std::string title = kAppTitle;
-    return {"About " + title, title,
-            std::string("Version ") + kVersion,
-            kFileDescription};
+AboutTexts aboutTexts(Platform& platform) {
+    const std::string title = platform.translate(kAppTitle);
+    return {withArgument(platform.translate(kAboutCaption), title), title,
+            withArgument(platform.translate(kVersionLine), kVersion), platform.translate(kFileDescription)};
 }
 
 void registerAboutActions(ActionTable& table) { table.onMenu(Menu::AboutCalculator, openAbout); }
@@ -100,7 +101,7 @@ void startSysInfo(Platform& platform) {
     } catch (const CalcError&) {
         // Falls through to the message like every other failure on the way.
     }
-    platform.messageBox(kSysInfoUnavailable, MsgIcon::None);
+    platform.messageBox(platform.translate(kSysInfoUnavailable), MsgIcon::None);
 }
 
 }  // namespace velmor

@@ -24,14 +24,14 @@ inline constexpr const char* kSysInfoPathValue = "PATH";
 inline constexpr const char* kSysInfoFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 inline constexpr const char* kSysInfoFolderValue = "MSINFO";
 
-// What the dialog shows once it has loaded.
+// What the dialog shows once it has loaded, in the user's language.
 struct AboutTexts {
     std::string caption;
     std::string title;
     std::string version;
     std::string description;
 };
-AboutTexts aboutTexts();
+AboutTexts aboutTexts(Platform& platform);
 
 void registerAboutActions(ActionTable& table);
 

@@ -1,6 +1,8 @@
 // "What is this?" help, help topics and the platform's context-help mode.
 #pragma once
 
+#include <string>
+
 #include "engine/actions.h"
 
 namespace velmor {
@@ -8,7 +10,14 @@ namespace velmor {
 struct Form;
 
 // The help file, in the program's folder; the pop-up topics and the help viewer share it.
+// A language has its own beside it, calculator_de.hlp for German.
 inline constexpr const char* kHelpFileName = "calculator.hlp";
+
+class Platform;
+
+// The help file in the user's language (the language of the loaded catalogue),
+// or the English one where that language has none.
+std::string helpFilePath(Platform& platform);
 
 void registerHelpActions(ActionTable& table);
 

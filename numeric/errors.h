@@ -21,10 +21,4 @@ struct CalcError {
 
 [[noreturn]] inline void fail(ErrCode code) { throw CalcError{code}; }
 
-// The usual description of an error number ("Overflow", "Type mismatch", ...).
-std::string errorDescription(ErrCode code);
-// The error number joined directly to its description: "6Overflow" (the message
-// boxes of base changes, formula entry and the extended functions).
-std::string errorTextJoined(ErrCode code);
-
 }  // namespace velmor

@@ -1,4 +1,5 @@
 // The 21 keys of the function group: reciprocal, inverse and hyperbolic functions.
+#include "engine/error_texts.h"
 #include "engine/form.h"
 #include "numeric/errors.h"
 #include "numeric/extended_math.h"
@@ -16,9 +17,9 @@ void extendedKey(Form& form, const Press& press) {
         const Decimal v = form.display.read(Reading::Leading);
         showFunctionValue(form, math::extendedFunction(press.index, v, selectedUnit(form)));
     } catch (const CalcError& error) {
-        if (error.code == ErrCode::DivByZero) form.display.showText(kDivideByZeroText);
-        else if (error.code == ErrCode::InvalidCall) form.display.showText(kInvalidInputText);
-        else form.platform.messageBox(errorTextJoined(error.code), MsgIcon::None);
+        if (error.code == ErrCode::DivByZero) form.display.showText(form.say(kDivideByZeroText));
+        else if (error.code == ErrCode::InvalidCall) form.display.showText(form.say(kInvalidInputText));
+        else form.platform.messageBox(errorTextJoined(form, error.code), MsgIcon::None);
     }
 }
 

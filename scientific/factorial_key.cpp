@@ -13,12 +13,12 @@ void factorialKey(Form& form, const Press&) {
     try {
         const Decimal v = form.display.read(Reading::Leading);
         if (v.isNegative() && !v.isZero()) {
-            form.display.showText(kFactorialInvalidText);
+            form.display.showText(form.say(kFactorialInvalidText));
             return;
         }
         showFunctionValue(form, math::factorial(v));
     } catch (const CalcError&) {
-        form.platform.messageBox(kUnsupportedValueText, MsgIcon::None);
+        form.platform.messageBox(form.say(kUnsupportedValueText), MsgIcon::None);
         form.display.showText("");
     }
 }

@@ -30,7 +30,7 @@ void powerKey(Form& form, Function power) {
         if (!v) fail(ErrCode::Overflow);
         showFunctionValue(form, power(*v));
     } catch (const CalcError&) {
-        form.display.showText(kOverflowText);
+        form.display.showOverflow();
     }
 }
 
@@ -38,8 +38,8 @@ void powerKey(Form& form, Function power) {
 // its own left operand and takes the root as its right one.
 void squareRoot(Form& form, const Press&) {
     const std::optional<Decimal> v = form.display.tryRead(Reading::Leading);
-    if (!v) form.display.showText(kOverflowText);
-    else if (*v < 0) form.display.showText(kInvalidInputText);
+    if (!v) form.display.showOverflow();
+    else if (*v < 0) form.display.showText(form.say(kInvalidInputText));
     else showFunctionValue(form, math::squareRoot(*v));
 }
 

@@ -18,7 +18,7 @@ void roundKey(Form& form, const Press&) {
 void percentKey(Form& form, const Press&) {
     const std::optional<Decimal> v = form.display.tryRead(Reading::Leading);
     if (v) showFunctionValue(form, *v / 100);
-    else form.display.showText(kOverflowText);
+    else form.display.showOverflow();
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ void showCosine(Form& form, Decimal angle, AngleUnit unit) { showFunctionValue(f
 // A zero cosine is a pole; in radians only an inexact angle within its noise
 // of one reaches it (numeric/angles.h).
 void showTangent(Form& form, Decimal angle, AngleUnit unit) {
-    if (math::tangentHasPole(angle, unit)) form.display.showText(kInfinityText);
+    if (math::tangentHasPole(angle, unit)) form.display.showText(form.say(kInfinityText));
     else showFunctionValue(form, math::tangentOf(angle, unit));
 }
 

@@ -12,6 +12,7 @@ packages=(
   python3 python3-mpmath desktop-file-utils appstream lintian
   dbus at-spi2-core python3-pyatspi libintelrdfpmath-dev
   clang libclang-rt-14-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "numeric/errors.h"
 #include "stats/error_box.h"
 #include "engine/history.h"
+#include "engine/texts.h"
 #include "stats/stats_state.h"
 
 namespace velmor {
@@ -40,7 +41,8 @@ void openStatistics(Form& form, const Press&) {
 
 void enterValue(Form& form, const Press&) {
     if (storedCount(form) >= kHistorySlots) {
-        form.platform.messageBox(kListFullMessage, MsgIcon::Information);
+        form.platform.messageBox(withArgument(form.say(kListFullMessage), std::to_string(kHistorySlots)),
+                                 MsgIcon::Information);
         return;
     }
     Decimal value;

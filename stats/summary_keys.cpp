@@ -22,7 +22,6 @@ int powerOfSumKey(Ctl key) {
 // With values present, a mean or deviation that leaves the double range shows
 // the same overflow text as the sums; the "enter data" messages are kept for
 // an empty list, where they are true.
-void showOverflow(Form& form) { form.display.showText(kOverflowText); }
 
 }  // namespace
 
@@ -31,7 +30,7 @@ void showSum(Form& form, const Press& press) {
     try {
         form.display.show(sumOfPowers(enteredValues(form), powerOfSumKey(press.control)));
     } catch (const CalcError&) {
-        showOverflow(form);
+        form.display.showOverflow();
     }
 }
 
@@ -40,12 +39,12 @@ namespace {
 // Shows a statistic of the list: `emptyMessage` for an empty list, the overflow
 // text when the result leaves the double range, and `otherFailure` for the rest.
 template <typename Statistic, typename OtherFailure>
-void showStatistic(Form& form, const char* emptyMessage, Statistic statistic, OtherFailure otherFailure) {
-    if (listIsEmpty(form)) return form.platform.messageBox(emptyMessage, MsgIcon::Information);
+void showStatistic(Form& form, Phrase emptyMessage, Statistic statistic, OtherFailure otherFailure) {
+    if (listIsEmpty(form)) return form.platform.messageBox(form.say(emptyMessage), MsgIcon::Information);
     try {
         form.display.show(statistic(enteredValues(form)));
     } catch (const CalcError& error) {
-        if (error.code == ErrCode::Overflow) return showOverflow(form);
+        if (error.code == ErrCode::Overflow) return form.display.showOverflow();
         otherFailure(error.code);
     }
 }
@@ -62,7 +61,7 @@ void showPopulationStdDev(Form& form, const Press&) {
 
 void showSampleStdDev(Form& form, const Press&) {
     // A single value has no sample deviation.
-    showStatistic(form, kEnterSomeValuesText, sampleStdDev, [&](ErrCode) { form.display.showText(kErrorText); });
+    showStatistic(form, kEnterSomeValuesText, sampleStdDev, [&](ErrCode) { form.display.showText(form.say(kErrorText)); });
 }
 
 void showNaturalSum(Form& form, const Press& press) {
@@ -70,7 +69,7 @@ void showNaturalSum(Form& form, const Press& press) {
     try {
         form.display.show(naturalSum(press.index + 1, form.display.read(Reading::Leading)));
     } catch (const CalcError&) {
-        showOverflow(form);
+        form.display.showOverflow();
     }
 }
 

@@ -18,6 +18,7 @@
 
 #include "app/core/calculator.h"
 #include "app/ui/main_window.h"
+#include "app/ui/translations.h"
 
 namespace velmor::scenario {
 namespace {
@@ -43,7 +44,9 @@ void deliverFromDesktop(QWidget* w, QEvent* event) {
 
 }  // namespace
 
-Runner::Runner() {
+// The window speaks the user's language, as the program does: a scenario runs
+// in German with LANGUAGE=de.
+Runner::Runner() : language_(installTranslations().toStdString()) {
     registerCommands();
     registerExpectations();
 }
@@ -63,6 +66,7 @@ void Runner::restart() {
     platform_.reset();
     settle();
     platform_ = std::make_unique<ScenarioPlatform>();
+    platform_->setLanguage(language_);
     calculator_ = std::make_unique<Calculator>(*platform_);
     window_ = std::make_unique<MainWindow>(*calculator_);
     platform_->attach(window_.get());

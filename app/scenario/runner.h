@@ -80,6 +80,7 @@ private:
 
     std::map<std::string, Handler> commands_;
     std::map<std::string, Handler> expectations_;
+    std::string language_;  // of the installed catalogue, "" for English
     std::unique_ptr<ScenarioPlatform> platform_;
     std::unique_ptr<Calculator> calculator_;
     std::unique_ptr<MainWindow> window_;

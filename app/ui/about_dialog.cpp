@@ -1,6 +1,7 @@
 #include "app/ui/about_dialog.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QWindow>
 #include <QLabel>
 #include <QPushButton>
@@ -31,11 +32,11 @@ struct PieceRow {
 };
 
 const PieceRow kPieces[] = {
-    {"cmdOK", Piece::Button, 4245, 2625, 1260, 345, "OK"},
+    {"cmdOK", Piece::Button, 4245, 2625, 1260, 345, QT_TRANSLATE_NOOP("About", "OK")},
     {"picIcon", Piece::Icon, 240, 240, 540, 540, ""},
-    {"cmdSysInfo", Piece::Button, 4260, 3075, 1245, 345, "&System Info..."},
+    {"cmdSysInfo", Piece::Button, 4260, 3075, 1245, 345, QT_TRANSLATE_NOOP("About", "&System Info...")},
     {"lblDescription", Piece::Label, 1050, 1125, 3885, 1170, "App Description"},
-    {"lblDisclaimer", Piece::Label, 255, 2625, 3870, 825, "Warning: ..."},
+    {"lblDisclaimer", Piece::Label, 255, 2625, 3870, 825, QT_TRANSLATE_NOOP("About", "Warning: ...")},
     {"lblTitle", Piece::Label, 1050, 240, 3885, 480, "Application Title"},
     {"lblVersion", Piece::Label, 1050, 780, 3885, 225, "Version"},
     // The etched separator: a grey line with a white one of width 2 just below.
@@ -77,12 +78,12 @@ QWidget* createIcon(QWidget* parent) {
     box->setAlignment(Qt::AlignCenter);
     box->setFocusPolicy(Qt::TabFocus);
     // A Tab stop that a screen reader can name.
-    box->setAccessibleName(QStringLiteral("Velmor Calculator icon"));
+    box->setAccessibleName(QCoreApplication::translate("Accessible", "Velmor Calculator icon"));
     return box;
 }
 
 QWidget* createLabel(const PieceRow& s, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(s.text), parent);
+    auto* label = new QLabel(QCoreApplication::translate("About", s.text), parent);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
@@ -95,7 +96,7 @@ QWidget* createButton(const PieceRow& s, QWidget* parent) {
     constexpr int kCaptionMargin = 6;
     auto* button = new QPushButton(parent);
     button->setGeometry(pixels(s));
-    setFittedCaption(button, QString::fromUtf8(s.text), button->font(), kCaptionMargin);
+    setFittedCaption(button, QCoreApplication::translate("About", s.text), button->font(), kCaptionMargin);
     return button;
 }
 
@@ -160,7 +161,7 @@ void AboutDialog::buildControls() {
 }
 
 void AboutDialog::loadTexts() {
-    const AboutTexts texts = aboutTexts();
+    const AboutTexts texts = aboutTexts(window_.calculator().form().platform);
     setWindowTitle(QString::fromStdString(texts.caption));
     findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(QString::fromStdString(texts.version));
     findChild<QLabel*>(QStringLiteral("lblTitle"))->setText(QString::fromStdString(texts.title));

@@ -16,7 +16,7 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window), browser_(new QTextBrows
     // Closing the main window still ends the program while the help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     addKeys();
-    setWindowTitle(QStringLiteral("Velmor Calculator Help"));
+    setWindowTitle(tr("Velmor Calculator Help"));
     resize(520, 560);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

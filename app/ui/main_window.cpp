@@ -94,6 +94,11 @@ QList<QKeySequence> shortcutsFor(std::string_view designed) {
     return keys;
 }
 
+// A text of the control or menu table in the user's language.
+QString translated(const char* context, std::string_view text) {
+    return QCoreApplication::translate(context, std::string(text).c_str());
+}
+
 bool isWorkTextBox(Ctl control) { return tableRow(control).kind == Kind::TextBox && control != Ctl::Display; }
 
 }  // namespace
@@ -112,13 +117,15 @@ MainWindow::MainWindow(Calculator& calculator, QWidget* parent) : QMainWindow(pa
 MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::createControl(const ControlRow& s, QWidget* parent) {
+    // The form holds the caption in the user's language.
+    const QString caption = QString::fromStdString(calc_.form().control(s.id).text);
     QWidget* w = nullptr;
     switch (s.kind) {
         case Kind::Frame: w = new QGroupBox(parent); break;
-        case Kind::Option: w = new QRadioButton(QString::fromUtf8(s.caption.data(), s.caption.size()), parent); break;
+        case Kind::Option: w = new QRadioButton(caption, parent); break;
         case Kind::TextBox: w = createTextBox(s.id, parent); break;
         case Kind::Button: {
-            auto* button = new QPushButton(QString::fromUtf8(s.caption.data(), s.caption.size()), parent);
+            auto* button = new QPushButton(caption, parent);
             if (s.picture != Picture::None) {
                 button->setIcon(statisticsPicture(s.picture));
                 button->setIconSize(QSize(26, 18));
@@ -131,7 +138,7 @@ QWidget* MainWindow::createControl(const ControlRow& s, QWidget* parent) {
     w->setGeometry(twipsRect(s));
     applyAccessibleText(w, s.id);
     w->setFont(fontFor(s.font));
-    if (!s.toolTip.empty()) w->setToolTip(QString::fromUtf8(s.toolTip.data(), s.toolTip.size()));
+    if (!s.toolTip.empty()) w->setToolTip(translated("ToolTip", s.toolTip));
     return w;
 }
 
@@ -201,7 +208,7 @@ void MainWindow::optionClicked(Ctl option) {
 void MainWindow::buildMenus() {
     std::array<QMenu*, kMenuCount> menus{};
     for (const MenuRow& s : menuTable()) {
-        const QString tableCaption = QString::fromUtf8(s.caption.data(), s.caption.size());
+        const QString tableCaption = translated("Menu", s.caption);
         const bool onMenuBar = s.parent == Menu::Count && s.visibleAtStart;
         const QString caption = onMenuBar ? withAccessKey(tableCaption) : tableCaption;
         const int index = static_cast<int>(s.id);

@@ -6,6 +6,7 @@
 
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_window.h"
+#include "engine/texts.h"
 
 namespace velmor {
 
@@ -19,9 +20,13 @@ void QtPlatform::messageBox(const std::string& text, MsgIcon icon) {
 
 void QtPlatform::showMessageBox(const std::string& text, MsgIcon icon) {
     QMessageBox box(icon == MsgIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
-                    QStringLiteral("Calculator"), QString::fromStdString(text), QMessageBox::Ok,
+                    QString::fromStdString(translate(kAppTitle)), QString::fromStdString(text), QMessageBox::Ok,
                     window_);
     box.exec();
+}
+
+std::string QtPlatform::translate(Phrase phrase) {
+    return QCoreApplication::translate(phrase.context, phrase.source).toStdString();
 }
 
 bool QtPlatform::setClipboardText(const std::string& text) {

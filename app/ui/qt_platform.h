@@ -41,12 +41,17 @@ public:
     void regCloseKey(std::uintptr_t key) override;
     bool fileExists(const std::string& path) override;
     bool startProgram(const std::string& path) override;
+    std::string translate(Phrase phrase) override;
+    std::string language() override { return language_; }
+    // The language of the installed catalogue (installTranslations), "" for English.
+    void setLanguage(std::string language) { language_ = std::move(language); }
 
 protected:
     virtual void showMessageBox(const std::string& text, MsgIcon icon);
 
 private:
     MainWindow* window_ = nullptr;
+    std::string language_;
     QPointer<AboutDialog> about_;  // only while the About dialog is open
     std::unique_ptr<HelpViewer> helpViewer_;  // made on first use
 };

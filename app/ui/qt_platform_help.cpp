@@ -43,7 +43,7 @@ void QtPlatform::showPopupTopic(int topic, Ctl control) {
     if (window_ && window_->hasClosed()) return;
     QWidget* w = window_ ? window_->widgetFor(control) : nullptr;
     const QPoint at = w && w->isVisible() ? w->mapToGlobal(w->rect().center()) : QCursor::pos();
-    const std::string html = popupHtml(programFolder() + "/" + kHelpFileName, topic);
+    const std::string html = popupHtml(helpFilePath(*this), topic);
     QWhatsThis::showText(at, QString::fromStdString(html), w);
     speakHelpTopic(w, QString::fromStdString(html));
 }

@@ -48,7 +48,8 @@ TEST(About, ClosingGivesTheMainWindowBackOnce) {
 }
 
 TEST(About, TextsOfTheLoadedDialog) {
-    const AboutTexts t = aboutTexts();
+    FakePlatform p;
+    const AboutTexts t = aboutTexts(p);
     EXPECT_EQ(t.caption, "About Calculator");
     EXPECT_EQ(t.title, "Calculator");
     EXPECT_EQ(t.version, "Version 2.5.0");

@@ -92,7 +92,7 @@ TEST(StatsKeys, FullListKeepsTheFirstValues) {
     EXPECT_TRUE(h.platform.boxes.empty());
     h.press({"9", "cmdData"});
     ASSERT_EQ(h.platform.boxes.size(), 1u);
-    EXPECT_EQ(h.platform.boxes[0].text, kListFullMessage);
+    EXPECT_EQ(h.platform.boxes[0].text, "The list is full: it holds 201 values");
     EXPECT_EQ(h.platform.boxes[0].icon, MsgIcon::Information);
     EXPECT_EQ(h.form().engine.nextIndex, 201);
     h.press({"cmdstdN"});

@@ -1,0 +1,63 @@
+#include "app/ui/translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStringList>
+#include <QTranslator>
+
+#include "app/ui/help_location.h"
+
+namespace velmor {
+namespace {
+
+constexpr const char* kCatalogueName = "velmor-calculator";
+
+// A translator that lives as long as the application and is installed on it.
+bool install(const QString& fileName, const QString& folder) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(fileName, folder)) {
+        QCoreApplication::installTranslator(translator);
+        return true;
+    }
+    delete translator;
+    return false;
+}
+
+// "de-AT" as the catalogues name it, then the language alone: de_AT, de.
+QStringList candidates(const QString& uiLanguage) {
+    QString name = uiLanguage;
+    name.replace(QLatin1Char('-'), QLatin1Char('_'));
+    QStringList names{name};
+    if (const qsizetype region = name.indexOf(QLatin1Char('_')); region > 0) names.append(name.left(region));
+    return names;
+}
+
+}  // namespace
+
+QString translationsFolder(const QString& programFolder) {
+    const QString beside = programFolder + QStringLiteral("/translations");
+    if (QFileInfo::exists(beside)) return beside;
+    return QDir::cleanPath(programFolder + QLatin1Char('/') + QLatin1String(kInstalledHelpFolder) +
+                           QStringLiteral("/translations"));
+}
+
+// The user's languages in their order of preference; English, the language
+// the texts are written in, ends the search wherever it comes.
+QString installTranslations() {
+    const QString folder = translationsFolder(QCoreApplication::applicationDirPath());
+    for (const QString& uiLanguage : QLocale::system().uiLanguages()) {
+        for (const QString& language : candidates(uiLanguage)) {
+            if (language == QLatin1String("en") || language.startsWith(QLatin1String("en_"))) return {};
+            if (!install(QLatin1String(kCatalogueName) + QLatin1Char('_') + language, folder)) continue;
+            // Qt's own texts (the message boxes' buttons) in the same language.
+            install(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            return language;
+        }
+    }
+    return {};
+}
+
+}  // namespace velmor

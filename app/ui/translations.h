@@ -1,0 +1,19 @@
+// The catalogues of the user's language: the calculator's own and Qt's (the
+// standard dialogs' buttons), installed on the application at start.
+#pragma once
+
+#include <QString>
+
+namespace velmor {
+
+// Where the calculator's catalogues are: "translations" beside the program (the
+// build tree), else the installed data folder.
+QString translationsFolder(const QString& programFolder);
+
+// Loads the catalogues of the first of the user's languages that has one
+// (QLocale::system().uiLanguages(), which reads LANGUAGE, LC_ALL, LC_MESSAGES
+// and LANG) and installs them on the application. Returns the language loaded
+// ("de"), or an empty text when English, the source language, stays.
+QString installTranslations();
+
+}  // namespace velmor
