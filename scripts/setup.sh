@@ -12,18 +12,23 @@ packages=(
   python3 python3-mpmath desktop-file-utils appstream lintian
   dbus at-spi2-core python3-pyatspi libintelrdfpmath-dev
   clang libclang-rt-14-dev
-  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 if ((${#missing[@]})); then
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The number checks run once more in a German locale (LC_ALL=de_DE.UTF-8).
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
 
 # Compiler cache keys relative to the checkout, so another clone of the same sources reuses it.

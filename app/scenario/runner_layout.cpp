@@ -57,6 +57,15 @@ std::string keyProblem(const QAbstractButton* key) {
     return {};
 }
 
+// A label's whole text, wrapped where the label wraps, within its rectangle.
+std::string labelProblem(const QLabel* label) {
+    const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
+    if (label->contentsRect().contains(needed)) return {};
+    return "text needs " + std::to_string(needed.width()) + " x " + std::to_string(needed.height()) + " px in " +
+           std::to_string(label->contentsRect().width()) + " x " + std::to_string(label->contentsRect().height());
+}
+
 std::string fontText(const QFont& font) {
     return font.family().toStdString() + " " + std::to_string(font.pointSizeF()) + " pt, stretch " +
            std::to_string(font.stretch());
@@ -66,14 +75,16 @@ std::string fontText(const QFont& font) {
 
 void Runner::registerLayoutExpectations() {
     // `expect fits C...`: each caption (and option circle) lies inside its control,
-    // and an option's label ends before the next option's circle.
+    // an option's label ends before the next option's circle, and a label's text
+    // stays inside the label.
     expectations_["fits"] = [this](const Line& l) {
         for (size_t i = 2; i < l.tokens.size(); ++i) {
             QWidget* w = needWidget(l, i);
             std::string problem;
             if (const auto* option = qobject_cast<QRadioButton*>(w)) problem = optionProblem(option);
             else if (const auto* key = qobject_cast<QAbstractButton*>(w)) problem = keyProblem(key);
-            else if (w) problem = "not a key or option button";
+            else if (const auto* label = qobject_cast<QLabel*>(w)) problem = labelProblem(label);
+            else if (w) problem = "not a key, option button or label";
             if (w) check(l, problem.empty(), arg(l, i) + " fits", problem);
         }
     };

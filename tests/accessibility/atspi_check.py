@@ -5,10 +5,14 @@ drives it through AT-SPI actions.
 Fails when a control of the window has no role or no name, when an option
 group is not made of radio buttons with one of them checked, or when a short
 calculation and a base change made through AT-SPI actions do not read back on
-the display. Usage: atspi_check.py APPLICATION_NAME WINDOW_TITLE
+the display. In another language, the names, the descriptions and the help
+are the catalogue's and the help file's; the actions keep their names.
+Usage: atspi_check.py APPLICATION_NAME WINDOW_TITLE HELP_FILE [CATALOGUE]
 """
+import re
 import sys
 import time
+import xml.etree.ElementTree as ElementTree
 
 import pyatspi
 
@@ -29,6 +33,30 @@ OPTION_GROUPS = [
 ]
 
 failures = []
+
+# (context, English) -> the words of the language under test; empty for English.
+catalogue = {}
+
+
+def load_catalogue(path):
+    for context in ElementTree.parse(path).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            catalogue[(name, message.findtext("source"))] = message.findtext("translation")
+
+
+def say(text, context="Accessible"):
+    """The text as the window shows it in the language under test."""
+    return catalogue.get((context, text)) or text
+
+
+def first_sentence_of_topic(help_file, topic):
+    """The first sentence of a pop-up topic, which F1 makes a key's description."""
+    with open(help_file, encoding="utf-8") as f:
+        lines = f.read().split("\n")
+    start = next(i for i, line in enumerate(lines) if re.match(r"@popup %d\b" % topic, line))
+    text = next(line for line in lines[start + 1:] if line.strip())
+    return re.match(r"(.+?[.!?])(\s|$)", text).group(1)
 
 
 def fail(message):
@@ -110,14 +138,14 @@ def checked(node):
 
 def check_option_groups(names):
     for group in OPTION_GROUPS:
-        members = [names.get(name) for name in group]
+        members = [names.get(say(name)) for name in group]
         if None in members:
             fail("option group %s is incomplete" % group)
             continue
         for name, node in zip(group, members):
             if node.getRole() != pyatspi.ROLE_RADIO_BUTTON:
                 fail("%s is a %s, not a radio button" % (name, node.getRoleName()))
-        on = [name for name, node in zip(group, members) if checked(node)]
+        on = [say(name) for name, node in zip(group, members) if checked(node)]
         if len(on) != 1:
             fail("option group %s has %s checked, not exactly one" % (group, on))
 
@@ -149,11 +177,11 @@ def sensitive(node):
 
 
 def drive(names):
-    display = names.get("Display")
+    display = names.get(say("Display"))
     if display is None:
         fail("no control named Display")
         return
-    for key in ["One", "Two", "Add", "Seven", "Equals"]:
+    for key in [say(k) for k in ["One", "Two", "Add", "Seven", "Equals"]]:
         if key not in names:
             fail("no key named " + key)
             return
@@ -163,25 +191,25 @@ def drive(names):
     expect_display(display, "19", "1 2 + 7 = pressed through AT-SPI")
 
     # The base options answer the Toggle action a screen reader offers for radio buttons.
-    do_action(names["Hexadecimal"], "Toggle")
+    do_action(names[say("Hexadecimal")], "Toggle")
     expect_display(display, "13", "toggling Hexadecimal")
-    wait_for(lambda: checked(names["Hexadecimal"]) and not checked(names["Decimal"]),
+    wait_for(lambda: checked(names[say("Hexadecimal")]) and not checked(names[say("Decimal")]),
              "Hexadecimal alone to be checked")
-    wait_for(lambda: sensitive(names["Hex digit A"]), "the key A to be enabled in Hex")
+    wait_for(lambda: sensitive(names[say("Hex digit A")]), "the key A to be enabled in Hex")
     # The angle-unit buttons now choose a word size, and say so.
-    wait_for(lambda: names["Degrees"].name == "Double word", "Degrees to be renamed Double word")
+    wait_for(lambda: names[say("Degrees")].name == say("Double word"), "Degrees to be renamed Double word")
 
-    do_action(names["Decimal"], "Toggle")
+    do_action(names[say("Decimal")], "Toggle")
     expect_display(display, "19", "toggling Decimal")
-    wait_for(lambda: checked(names["Decimal"]) and not checked(names["Hexadecimal"]),
+    wait_for(lambda: checked(names[say("Decimal")]) and not checked(names[say("Hexadecimal")]),
              "Decimal alone to be checked")
-    wait_for(lambda: not sensitive(names["Hex digit A"]), "the key A to be disabled in Dec")
+    wait_for(lambda: not sensitive(names[say("Hex digit A")]), "the key A to be disabled in Dec")
 
 
-def check_help_is_spoken(names):
+def check_help_is_spoken(names, help_file):
     """F1 on a focused key shows its "What is this?" topic; the key's description
     must then be that topic, where a screen reader looks for it."""
-    seven = names["Seven"]
+    seven = names[say("Seven")]
     own = seven.description
     # A click activates the window (there is no window manager) and focuses the key.
     box = seven.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
@@ -189,7 +217,8 @@ def check_help_is_spoken(names):
     if not wait_for(lambda: seven.getState().contains(pyatspi.STATE_FOCUSED), "the key Seven to take the focus"):
         return
     pyatspi.Registry.generateKeyboardEvent(0xFFBE, None, pyatspi.KEY_SYM)  # F1
-    if wait_for(lambda: "Types the digit at the end of the display." in seven.description,
+    topic = first_sentence_of_topic(help_file, 7)
+    if wait_for(lambda: topic in seven.description,
                 "the key Seven to describe itself with its help topic"):
         print("ok: F1 on Seven reads its help topic: %r" % seven.description[:60])
     else:
@@ -198,12 +227,12 @@ def check_help_is_spoken(names):
 
 def check_about_dialog(app_name, names):
     """Every Tab stop of the About dialog has a name."""
-    item = names.get("About Calculator")
+    item = names.get(say("About Calculator", "Menu"))
     if item is None:
         fail("no menu item named About Calculator")
         return
     do_action(item, "Press")
-    about = find_window(app_name, "About Calculator")
+    about = find_window(app_name, say("About %1", "About").replace("%1", say("Calculator", "Message")))
     if about is None:
         return
     stops = 0
@@ -214,13 +243,18 @@ def check_about_dialog(app_name, names):
         if not node.name.strip():
             fail("a focusable %s of the About dialog has no name" % node.getRoleName())
     print("%d Tab stops of the About dialog checked for a name" % stops)
-    ok = by_name(about).get("OK")
+    ok = by_name(about).get(say("OK", "About"))
     if ok is not None:
         do_action(ok, "Press")
 
 
 def main():
-    app_name, title = sys.argv[1], sys.argv[2]
+    app_name, title, help_file = sys.argv[1], sys.argv[2], sys.argv[3]
+    if len(sys.argv) > 4:
+        load_catalogue(sys.argv[4])
+        # The names are the catalogue's: one that stayed English would pass unseen.
+        if say("One") == "One":
+            fail("the catalogue gives no name for the key One")
     window = find_window(app_name, title)
     if window is None:
         return 1
@@ -229,7 +263,7 @@ def main():
     check_option_groups(names)
     drive(names)
     check_option_groups(names)
-    check_help_is_spoken(names)
+    check_help_is_spoken(names, help_file)
     check_about_dialog(app_name, names)
     if failures:
         print("%d accessibility failures" % len(failures))

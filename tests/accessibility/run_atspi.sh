@@ -1,10 +1,19 @@
 #!/bin/sh
 # Runs the calculator on its own Xvfb screen and D-Bus session with the
 # accessibility bus, then reads and drives it through AT-SPI (atspi_check.py).
-# Usage: run_atspi.sh PROGRAM
+# Usage: run_atspi.sh PROGRAM [LANGUAGE CATALOGUE]
+# With a language the program speaks it (LANGUAGE), and the check expects the
+# catalogue's names and the language's help file beside the program.
 # Exits 77 (reported as skipped) when a package it needs is not installed.
 set -u
 program=$1
+language=${2:-}
+catalogue=${3:-}
+help_file=$(dirname "$program")/calculator.hlp
+if [ -n "$language" ]; then
+  export LANGUAGE="$language"
+  help_file=$(dirname "$program")/calculator_$language.hlp
+fi
 here=$(cd "$(dirname "$0")" && pwd)
 python=/usr/bin/python3  # the system Python, where python3-pyatspi installs
 
@@ -48,10 +57,10 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
 dbus-run-session -- sh -c '
   "$1" >"$2/program.log" 2>&1 &
   program_pid=$!
-  "$3" "$4/atspi_check.py" Calculator "Velmor Calculator"
+  "$3" "$4/atspi_check.py" Calculator "Velmor Calculator" "$5" ${6:+"$6"}
   status=$?
   kill $program_pid 2>/dev/null
   wait $program_pid 2>/dev/null
   if [ $status -ne 0 ]; then echo "--- program output:"; cat "$2/program.log"; fi
   exit $status
-' check "$program" "$work" "$python" "$here"
+' check "$program" "$work" "$python" "$here" "$help_file" "$catalogue"
