@@ -17,6 +17,17 @@ if ! cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.l
   exit 1
 fi
 deb=$(ls "$work"/*.deb)
+# The package carries every shipped language: its catalogue and its help file.
+data=/usr/share/velmor-calculator
+contents=$(dpkg-deb --contents "$deb")
+for catalogue in "$build"/bin/translations/*.qm; do
+  name=${catalogue##*/}
+  language=${name#velmor-calculator_}
+  language=${language%.qm}
+  for file in "$data/translations/$name" "$data/calculator_$language.hlp"; do
+    echo "$contents" | grep -q " \.$file\$" || { echo "the package lacks $file"; exit 1; }
+  done
+done
 echo "lintian --pedantic on ${deb##*/}:"
 # lintian warns about being run as root on stderr; the tags go to stdout.
 status=0
