@@ -1,5 +1,6 @@
 #include "app/ui/help_viewer.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QShortcut>
@@ -16,7 +17,7 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window), browser_(new QTextBrows
     // Closing the main window still ends the program while the help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     addKeys();
-    setWindowTitle(tr("Velmor Calculator Help"));
+    setWindowTitle(QCoreApplication::translate("HelpViewer", "Velmor Calculator Help"));
     resize(520, 560);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
