@@ -8,6 +8,7 @@
 // does not use Qt, so it defines the marker as Qt does: the text itself.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -24,11 +25,21 @@ struct Phrase {
     const char* source;  // English, exactly as the calculator shows it untranslated
 };
 
-// `text` with "%1" replaced by `value`, as Qt's arguments are written in the
-// catalogues, so a translator can move the number within the sentence.
-inline std::string withArgument(std::string text, std::string_view value) {
-    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, value);
+// Gives a phrase in the user's language, for code that shows text without a
+// platform at hand (the help pages); `untranslated` keeps the English.
+using Translate = std::string (*)(Phrase);
+inline std::string untranslated(Phrase phrase) { return phrase.source; }
+
+// `text` with "%1", "%2" ... replaced by the values in order, as Qt's arguments
+// are written in the catalogues, so a translator can move them within the sentence.
+inline std::string withArguments(std::string text, std::initializer_list<std::string_view> values) {
+    char marker[] = "%1";
+    for (std::string_view value : values) {
+        if (const auto at = text.find(marker); at != std::string::npos) text.replace(at, 2, value);
+        ++marker[1];
+    }
     return text;
 }
+inline std::string withArgument(std::string text, std::string_view value) { return withArguments(std::move(text), {value}); }
 
 }  // namespace velmor

@@ -104,20 +104,23 @@ std::string messageHtml(const std::string& title, const std::string& text) {
     return "<p><b>" + escaped(title) + "</b></p><p>" + escaped(text) + "</p>";
 }
 
-std::string unavailable(const std::string& path, const std::string& why) {
-    return messageHtml("Help is not available",
-                       "The help file \"" + path + "\" is missing or damaged: " + why +
-                           ". Reinstall Velmor Calculator to restore it.");
+// `why` is the reader's own diagnosis of the file, in English like the format's description.
+std::string unavailable(const std::string& path, const std::string& why, Translate words) {
+    return messageHtml(words(VELMOR_PHRASE("Help", "Help is not available")),
+                       withArguments(words(VELMOR_PHRASE("Help", "The help file \"%1\" is missing or damaged: "
+                                                                     "%2. Reinstall Velmor Calculator to restore it.")),
+                                     {path, why}));
 }
 
-std::string missingTopic(const std::string& path, int topic) {
-    return messageHtml("Help topic not found",
-                       "The help file \"" + path + "\" has no topic " + std::to_string(topic) + ".");
+std::string missingTopic(const std::string& path, int topic, Translate words) {
+    return messageHtml(words(VELMOR_PHRASE("Help", "Help topic not found")),
+                       withArguments(words(VELMOR_PHRASE("Help", "The help file \"%1\" has no topic %2.")),
+                                     {path, std::to_string(topic)}));
 }
 
 }  // namespace
 
-std::string topicHtml(const HelpFile& file, const HelpTopic& topic, bool links) {
+std::string topicHtml(const HelpFile& file, const HelpTopic& topic, bool links, Translate words) {
     // Only the start of a longer body is read: the page cannot hold more of it.
     const std::string_view source = startWithin(topic.body, kViewerPageBytes);
     const auto inlineText = [&](std::string_view text, std::size_t budget, bool& leftOut) {
@@ -127,7 +130,7 @@ std::string topicHtml(const HelpFile& file, const HelpTopic& topic, bool links) 
     bool cut = false;
     std::string html = "<p><b>" + escaped(withWordBreaks(title)) + "</b></p>" +
                        bodyHtml(source, inlineText, kViewerPageBytes, kViewerPageBlocks, cut);
-    if (cut || source.size() < topic.body.size()) html += "<p><i>" + std::string(kPageCutNote) + "</i></p>";
+    if (cut || source.size() < topic.body.size()) html += "<p><i>" + escaped(words(kPageCutNote)) + "</i></p>";
     return html;
 }
 
@@ -143,23 +146,24 @@ std::string popupTopicHtml(const HelpFile& file, const HelpTopic& topic) {
     return "<p><b>" + escaped(title) + "</b></p>" + bodyHtml(body, inlineText, std::string::npos, std::string::npos, cut);
 }
 
-std::string popupHtml(const std::string& path, int topic) {
+std::string popupHtml(const std::string& path, int topic, Translate words) {
     std::string error;
     const auto file = HelpFile::load(path, &error);
-    if (!file) return unavailable(path, error);
+    if (!file) return unavailable(path, error, words);
     const HelpTopic* found = file->popup(topic);
-    return found ? popupTopicHtml(*file, *found) : missingTopic(path, topic);
+    return found ? popupTopicHtml(*file, *found) : missingTopic(path, topic, words);
 }
 
-std::string viewerHtml(const std::string& path, TopicKind kind, int topic) {
+std::string viewerHtml(const std::string& path, TopicKind kind, int topic, Translate words) {
     std::string error;
     const auto file = HelpFile::load(path, &error);
-    if (!file) return unavailable(path, error);
+    if (!file) return unavailable(path, error, words);
     const HelpTopic* found = kind == TopicKind::Contents ? file->contents(topic) : file->popup(topic);
-    if (!found) return missingTopic(path, topic);
-    std::string html = topicHtml(*file, *found, true);
+    if (!found) return missingTopic(path, topic, words);
+    std::string html = topicHtml(*file, *found, true, words);
     if (kind == TopicKind::Popup)
-        html += "<p><a href=\"" + std::string(kContentsScheme) + ":1\">Contents</a></p>";
+        html += "<p><a href=\"" + std::string(kContentsScheme) + ":1\">" +
+                escaped(words(VELMOR_PHRASE("Help", "Contents"))) + "</a></p>";
     return html;
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 
+#include "engine/phrase.h"
 #include "help/help_file.h"
 
 namespace velmor {
@@ -22,12 +23,14 @@ inline constexpr const char* kContentsScheme = "contents";
 inline constexpr std::size_t kViewerPageBytes = 64 * 1024;
 inline constexpr std::size_t kViewerPageBlocks = 1000;
 inline constexpr std::size_t kViewerTitleCharacters = 1000;
-inline constexpr const char* kPageCutNote =
-    "The rest of this topic is not shown: it is longer than the help window can show.";
+inline constexpr Phrase kPageCutNote =
+    VELMOR_PHRASE("Help", "The rest of this topic is not shown: it is longer than the help window can show.");
 
 // One topic: its title, its paragraphs and lists; with `links`, [[N]] references
 // become links to the pop-up topics, otherwise plain words. Cut to kViewerPageBytes.
-std::string topicHtml(const HelpFile& file, const HelpTopic& topic, bool links);
+// The help pages' own texts (a cut page's note, the messages for a missing file
+// or topic, the link back to the contents) are in the language `words` gives.
+std::string topicHtml(const HelpFile& file, const HelpTopic& topic, bool links, Translate words = untranslated);
 
 // One topic as a pop-up shows it: links as plain words, and title and text cut
 // to what fits on a screen (see text_fit.h).
@@ -35,8 +38,8 @@ std::string popupTopicHtml(const HelpFile& file, const HelpTopic& topic);
 
 // The pop-up of help number `topic`, read from the file at `path`; a message
 // instead when the file cannot be read or lacks the topic.
-std::string popupHtml(const std::string& path, int topic);
+std::string popupHtml(const std::string& path, int topic, Translate words = untranslated);
 // A page of the help viewer; pop-up topics shown there end with a link back to the contents.
-std::string viewerHtml(const std::string& path, TopicKind kind, int topic);
+std::string viewerHtml(const std::string& path, TopicKind kind, int topic, Translate words = untranslated);
 
 }  // namespace velmor

@@ -1,6 +1,7 @@
 #include "app/ui/accessible_names.h"
 
-#include <QCoreApplication>
+#include "app/ui/translations.h"
+
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -253,8 +254,7 @@ constexpr std::array<AccessibleText, 3> kWordSizes = {{
     {QT_TRANSLATE_NOOP("Accessible", "Byte"), QT_TRANSLATE_NOOP("Accessible", "Limits the display to an 8-bit value.")},
 }};
 
-// The rows' texts are literals, so their views end where the literals do.
-QString translated(std::string_view text) { return QCoreApplication::translate(kContext, text.data()); }
+
 
 }  // namespace
 
@@ -267,9 +267,9 @@ AccessibleText accessibleText(Ctl control, bool wordSizeRole) {
 void applyAccessibleText(QWidget* widget, Ctl control, bool wordSizeRole) {
     // Only real changes are set, so screen readers hear no repeated name-change events.
     const AccessibleText text = accessibleText(control, wordSizeRole);
-    const QString name = translated(text.name);
+    const QString name = translatedText(kContext, text.name);
     if (widget->accessibleName() != name) widget->setAccessibleName(name);
-    const QString description = translated(text.description);
+    const QString description = translatedText(kContext, text.description);
     if (widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
 }
 

@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/ui/translations.h"
 #include "help/help_html.h"
 
 namespace velmor {
@@ -65,7 +66,7 @@ void HelpViewer::turnTo(std::ptrdiff_t page) {
 // The file is read again for every page, so a page turned back to shows the file as it is now.
 void HelpViewer::render() {
     const Page& page = pages_[static_cast<std::size_t>(current_)];
-    browser_->setHtml(QString::fromStdString(viewerHtml(path_, page.kind, page.topic)));
+    browser_->setHtml(QString::fromStdString(viewerHtml(path_, page.kind, page.topic, translatedByQt)));
 }
 
 bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {

@@ -21,6 +21,7 @@
 #include "app/ui/key_fonts.h"
 #include "app/ui/option_style.h"
 #include "app/ui/pictures.h"
+#include "app/ui/translations.h"
 #include "help/help_state.h"
 
 namespace velmor {
@@ -94,18 +95,13 @@ QList<QKeySequence> shortcutsFor(std::string_view designed) {
     return keys;
 }
 
-// A text of the control or menu table in the user's language.
-QString translated(const char* context, std::string_view text) {
-    return QCoreApplication::translate(context, std::string(text).c_str());
-}
-
 bool isWorkTextBox(Ctl control) { return tableRow(control).kind == Kind::TextBox && control != Ctl::Display; }
 
 }  // namespace
 
 MainWindow::MainWindow(Calculator& calculator, QWidget* parent) : QMainWindow(parent), calc_(calculator) {
     setObjectName(QStringLiteral("frmcalculator"));
-    setWindowTitle(QStringLiteral("Velmor Calculator"));
+    setWindowTitle(QCoreApplication::translate("Window", "Velmor Calculator"));
     setWindowIcon(calculatorIcon());
     buildMenus();
     addMenuBarKey();
@@ -138,7 +134,7 @@ QWidget* MainWindow::createControl(const ControlRow& s, QWidget* parent) {
     w->setGeometry(twipsRect(s));
     applyAccessibleText(w, s.id);
     w->setFont(fontFor(s.font));
-    if (!s.toolTip.empty()) w->setToolTip(translated("ToolTip", s.toolTip));
+    if (!s.toolTip.empty()) w->setToolTip(translatedText("ToolTip", s.toolTip));
     return w;
 }
 
@@ -208,7 +204,7 @@ void MainWindow::optionClicked(Ctl option) {
 void MainWindow::buildMenus() {
     std::array<QMenu*, kMenuCount> menus{};
     for (const MenuRow& s : menuTable()) {
-        const QString tableCaption = translated("Menu", s.caption);
+        const QString tableCaption = translatedText("Menu", s.caption);
         const bool onMenuBar = s.parent == Menu::Count && s.visibleAtStart;
         const QString caption = onMenuBar ? withAccessKey(tableCaption) : tableCaption;
         const int index = static_cast<int>(s.id);

@@ -6,6 +6,7 @@
 
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_window.h"
+#include "app/ui/translations.h"
 #include "engine/texts.h"
 
 namespace velmor {
@@ -25,9 +26,7 @@ void QtPlatform::showMessageBox(const std::string& text, MsgIcon icon) {
     box.exec();
 }
 
-std::string QtPlatform::translate(Phrase phrase) {
-    return QCoreApplication::translate(phrase.context, phrase.source).toStdString();
-}
+std::string QtPlatform::translate(Phrase phrase) { return translatedByQt(phrase); }
 
 bool QtPlatform::setClipboardText(const std::string& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();

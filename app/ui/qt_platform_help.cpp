@@ -10,6 +10,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/qt_platform.h"
 #include "app/ui/spoken_help.h"
+#include "app/ui/translations.h"
 #include "help/help_actions.h"
 #include "help/help_html.h"
 
@@ -21,7 +22,7 @@ void QtPlatform::popupWhatsThisMenu() {
     const MenuRow& item = tableRow(Menu::WhatIsThis);
     QMenu menu(window_);
     menu.setObjectName(QString::fromUtf8(popup.name.data(), popup.name.size()));
-    menu.addAction(QString::fromUtf8(item.caption.data(), item.caption.size()))
+    menu.addAction(translatedText("Menu", item.caption))
         ->setObjectName(QString::fromUtf8(item.name.data(), item.name.size()));
     menu.exec(QCursor::pos());
 }
@@ -43,7 +44,7 @@ void QtPlatform::showPopupTopic(int topic, Ctl control) {
     if (window_ && window_->hasClosed()) return;
     QWidget* w = window_ ? window_->widgetFor(control) : nullptr;
     const QPoint at = w && w->isVisible() ? w->mapToGlobal(w->rect().center()) : QCursor::pos();
-    const std::string html = popupHtml(helpFilePath(*this), topic);
+    const std::string html = popupHtml(helpFilePath(*this), topic, translatedByQt);
     QWhatsThis::showText(at, QString::fromStdString(html), w);
     speakHelpTopic(w, QString::fromStdString(html));
 }

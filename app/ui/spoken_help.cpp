@@ -5,6 +5,7 @@
 #include <QTextDocumentFragment>
 #include <QWidget>
 
+#include "app/ui/translations.h"
 #include "engine/controls.h"
 
 namespace velmor {
@@ -36,8 +37,7 @@ void speakHelpTopic(QWidget* control, const QString& html) {
     QWidget* popup = QApplication::activePopupWidget();
     if (!popup) return;  // nothing on show, so nothing to read
     const QString text = QTextDocumentFragment::fromHtml(html).toPlainText().trimmed();
-    const std::string_view caption = tableRow(Menu::WhatIsThis).caption;
-    popup->setAccessibleName(QString::fromUtf8(caption.data(), caption.size()));
+    popup->setAccessibleName(translatedText("Menu", tableRow(Menu::WhatIsThis).caption));
     popup->setAccessibleDescription(text);
     if (!control) return;
     spoken() = Spoken{control, control->accessibleDescription(), popup};

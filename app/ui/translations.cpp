@@ -37,6 +37,14 @@ QStringList candidates(const QString& uiLanguage) {
 
 }  // namespace
 
+std::string translatedByQt(Phrase phrase) {
+    return QCoreApplication::translate(phrase.context, phrase.source).toStdString();
+}
+
+QString translatedText(const char* context, std::string_view text) {
+    return QCoreApplication::translate(context, std::string(text).c_str());
+}
+
 QString translationsFolder(const QString& programFolder) {
     const QString beside = programFolder + QStringLiteral("/translations");
     if (QFileInfo::exists(beside)) return beside;

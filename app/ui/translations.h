@@ -3,6 +3,10 @@
 #pragma once
 
 #include <QString>
+#include <string>
+#include <string_view>
+
+#include "engine/phrase.h"
 
 namespace velmor {
 
@@ -15,5 +19,11 @@ QString translationsFolder(const QString& programFolder);
 // and LANG) and installs them on the application. Returns the language loaded
 // ("de"), or an empty text when English, the source language, stays.
 QString installTranslations();
+
+// A phrase of the core as the installed catalogues give it.
+std::string translatedByQt(Phrase phrase);
+// A text of the control or menu table (a literal, marked for the catalogues
+// with QT_TRANSLATE_NOOP in `context`) as the catalogues give it.
+QString translatedText(const char* context, std::string_view text);
 
 }  // namespace velmor

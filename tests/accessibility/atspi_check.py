@@ -255,6 +255,7 @@ def main():
         # The names are the catalogue's: one that stayed English would pass unseen.
         if say("One") == "One":
             fail("the catalogue gives no name for the key One")
+        title = say(title, "Window")
     window = find_window(app_name, title)
     if window is None:
         return 1

@@ -59,7 +59,7 @@ TEST(HostileTopics, GiveTheHelpWindowABoundedPageEndingInANote) {
         EXPECT_LE(blocks, kViewerPageBlocks + 2);  // with the title and the note
         // A page full of the topic, not a note alone.
         EXPECT_TRUE(page.size() >= kViewerPageBytes || blocks >= kViewerPageBlocks) << page.size() << " " << blocks;
-        EXPECT_TRUE(page.ends_with(std::string("<p><i>") + kPageCutNote + "</i></p>")) << page.substr(page.size() - 200);
+        EXPECT_TRUE(page.ends_with(std::string("<p><i>") + kPageCutNote.source + "</i></p>")) << page.substr(page.size() - 200);
     }
 }
 
@@ -79,7 +79,7 @@ TEST(HostileTopics, AHugeTitleIsCutOnItsOwnPage) {
     const HelpFile file = fileWith("x");
     const std::string page = topicHtml(file, *file.popup(8), true);
     EXPECT_LE(page.size(), 2 * kViewerTitleCharacters);
-    EXPECT_EQ(page.find(kPageCutNote), std::string::npos);  // the body is whole
+    EXPECT_EQ(page.find(kPageCutNote.source), std::string::npos);  // the body is whole
 }
 
 }  // namespace
