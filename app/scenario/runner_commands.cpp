@@ -11,6 +11,7 @@
 #include "app/scenario/arguments.h"
 #include "app/scenario/runner.h"
 #include "app/scenario/runner_helpers.h"
+#include "app/scenario/shown_language.h"
 #include "app/ui/main_window.h"
 
 namespace velmor::scenario {
@@ -119,7 +120,8 @@ void Runner::clipboardLine(const Line& l) {
     const Token& t = l.tokens.size() > 1 ? l.tokens[1] : Token{};
     if (!t.quoted && t.text == "locked") return platform_->clipboard.reset();
     // `clipboard "TEXT" * N` puts the text N times over, for pastes too long to write out.
-    std::string text = t.text;
+    // A text the display shows (a result, an error) is pasted in the window's language.
+    std::string text = shownAs(t.text, {"Display"});
     if (l.tokens.size() > 2) {
         if (l.tokens.size() != 4 || arg(l, 2) != "*") return problem(l, "expected clipboard \"TEXT\" * N");
         std::string why;

@@ -9,6 +9,7 @@
 #include "app/scenario/arguments.h"
 #include "app/scenario/runner.h"
 #include "app/scenario/runner_helpers.h"
+#include "app/scenario/shown_language.h"
 #include "app/ui/main_window.h"
 
 namespace velmor::scenario {
@@ -31,7 +32,7 @@ void Runner::registerShownExpectations() {
     expectations_["display"] = [this](const Line& l) {
         const auto wanted = value(l, 2);
         if (!wanted) return;
-        const std::string& want = *wanted;
+        const std::string want = shownAs(*wanted, {"Display"});
         const std::string got = widgetText(widget("Text1"));
         check(l, got == want, "display " + quote(want), quote(got));
     };
@@ -39,7 +40,8 @@ void Runner::registerShownExpectations() {
         QWidget* w = needWidget(l, 2);
         if (!w) return;
         const std::string got = widgetText(w);
-        check(l, got == arg(l, 3), l.tokens[1].text + " of " + arg(l, 2) + " " + quote(arg(l, 3)), quote(got));
+        const std::string want = shownAs(arg(l, 3), contextsOf(arg(l, 2)));
+        check(l, got == want, l.tokens[1].text + " of " + arg(l, 2) + " " + quote(want), quote(got));
     };
     expectations_["text"] = textOf;
     expectations_["caption"] = textOf;
@@ -131,14 +133,15 @@ void Runner::registerRecordExpectations() {
             return problem(l, "expected the icon information or none, got \"" + arg(l, 3) + "\"");
         if (p.messagesChecked >= p.messages.size()) return check(l, false, "message " + quote(arg(l, 2)), "no message");
         const Message& m = p.messages[p.messagesChecked++];
-        bool ok = m.text == arg(l, 2);
+        const std::string want = shownAs(arg(l, 2), {"Message"});
+        bool ok = m.text == want;
         std::string got = quote(m.text);
         if (l.tokens.size() > 3) {
             const bool info = m.icon == MsgIcon::Information;
             ok = ok && (arg(l, 3) == "information") == info;
             got += info ? " information" : " no-icon";
         }
-        check(l, ok, "message " + quote(arg(l, 2)) + (l.tokens.size() > 3 ? " " + arg(l, 3) : ""), got);
+        check(l, ok, "message " + quote(want) + (l.tokens.size() > 3 ? " " + arg(l, 3) : ""), got);
     };
     // Whether an option button looked selected while the message box checked last was up.
     expectations_["message-selected"] = [this](const Line& l) {
