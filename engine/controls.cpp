@@ -93,6 +93,8 @@ constexpr std::array<ControlRow, kControlCount> withGroups(std::array<ControlRow
 }
 
 // Rows follow the order of the Ctl enumeration; controlTable() checks it.
+// Captions that are words are marked for the catalogues ("Key"), tool tips
+// too ("ToolTip"); notation ("Sin", "x^y") stays the same in every language.
 constexpr std::array<ControlRow, kControlCount> kTable = withGroups({{
     textBox(Ctl::Display, "Text1", 120, 120, 4695, 390, true, 66),
     {Ctl::Backspace, "Command2", -1, Kind::Button, kWindow, 4920, 120, 975, 495, QT_TRANSLATE_NOOP("Key", "Backspace"),
@@ -171,15 +173,19 @@ constexpr std::array<ControlRow, kControlCount> kTable = withGroups({{
     extra(integerSumKey(0), "cmdsigx", 0, 0, 4, "Sigma x", 35),
     extra(integerSumKey(1), "cmdsigx", 1, 0, 5, "Sigma x\u00B2", 36),
     extra(integerSumKey(2), "cmdsigx", 2, 0, 6, "Sigma x\u00B3", 37),
-    extra(Ctl::Random, "cmdRand", -1, 0, 7, QT_TRANSLATE_NOOP("Key", "Ran"), 39, true, QT_TRANSLATE_NOOP("ToolTip", "Random Number")),
+    extra(Ctl::Random, "cmdRand", -1, 0, 7, QT_TRANSLATE_NOOP("Key", "Ran"), 39, true,
+          QT_TRANSLATE_NOOP("ToolTip", "Random Number")),
     extra(Ctl::NthRoot, "cmdnsqrt", -1, 1, 0, "\u207F\u221A", 42),
     extra(Ctl::TenPower, "cmd10x", -1, 1, 1, "10\u00AA", 43),
     extra(Ctl::Percent, "cmdPercent", -1, 1, 2, "%", 44),
-    extra(Ctl::Formula, "cmdFormule", -1, 1, 3, QT_TRANSLATE_NOOP("Key", "Formule"), 54, true, QT_TRANSLATE_NOOP("ToolTip", "User Defined Formule")),
+    extra(Ctl::Formula, "cmdFormule", -1, 1, 3, QT_TRANSLATE_NOOP("Key", "Formule"), 54, true,
+          QT_TRANSLATE_NOOP("ToolTip", "User Defined Formule")),
     inserts(extra(Ctl::OpenParen, "cmdrB", -1, 1, 4, "(", 52), "("),
     inserts(extra(Ctl::CloseParen, "cmdLB", -1, 1, 5, ")", 53), ")"),
-    extra(Ctl::SendFormula, "cmdOK", -1, 1, 6, QT_TRANSLATE_NOOP("Key", "OK"), 55, false, QT_TRANSLATE_NOOP("ToolTip", "Send the formula to System")),
-    extra(Ctl::Round, "cmdRou", -1, 1, 7, QT_TRANSLATE_NOOP("Key", "Rou"), 40, true, QT_TRANSLATE_NOOP("ToolTip", "Round up the Number")),
+    extra(Ctl::SendFormula, "cmdOK", -1, 1, 6, QT_TRANSLATE_NOOP("Key", "OK"), 55, false,
+          QT_TRANSLATE_NOOP("ToolTip", "Send the formula to System")),
+    extra(Ctl::Round, "cmdRou", -1, 1, 7, QT_TRANSLATE_NOOP("Key", "Rou"), 40, true,
+          QT_TRANSLATE_NOOP("ToolTip", "Round up the Number")),
 
     frame(Ctl::StatsFrame, "Frame5", 8400, 480, 1575, 4455),
     stat(Ctl::StatStart, "cmdStat", 0, 0, QT_TRANSLATE_NOOP("Key", "Stat"), 33, true),
@@ -192,7 +198,8 @@ constexpr std::array<ControlRow, kControlCount> kTable = withGroups({{
     stat(Ctl::StatCount, "cmdstdN", 3, 1, "n", 31),
     stat(Ctl::StatSampleDeviation, "cmdStdDev", 4, 0, "S", 25),
     stat(Ctl::StatPopulationDeviation, "cmdSigmas", 4, 1, "\u03C3", 26, false, Picture::None, F::Symbol),
-    {Ctl::StatNext, "cmdStdNext", -1, Kind::Button, Ctl::StatsFrame, 120, 3240, 1335, 375, QT_TRANSLATE_NOOP("Key", "Next"),
+    {Ctl::StatNext, "cmdStdNext", -1, Kind::Button, Ctl::StatsFrame, 120, 3240, 1335, 375,
+     QT_TRANSLATE_NOOP("Key", "Next"),
      F::TimesNewRoman, false, true, 23, {}, Picture::None},
 }});
 
@@ -226,18 +233,23 @@ constexpr std::array<MenuRow, kMenuCount> kMenus = {{
     {M::Paste, "paste", M::Edit, QT_TRANSLATE_NOOP("Menu", "Paste"), "Ctrl+V", false, true, false},
     {M::Delete, "delete", M::Edit, QT_TRANSLATE_NOOP("Menu", "Delete"), {}, false, true, false},
     {M::View, "View", kTop, QT_TRANSLATE_NOOP("Menu", "View"), {}, false, true, false},
-    {M::SuperScientific, "Superscientific", M::View, QT_TRANSLATE_NOOP("Menu", "Super Scientific"), {}, false, true, false},
+    {M::SuperScientific, "Superscientific", M::View,
+     QT_TRANSLATE_NOOP("Menu", "Super Scientific"), {}, false, true, false},
     {M::General, "General", M::View, QT_TRANSLATE_NOOP("Menu", "General"), {}, false, true, false},
-    {M::StandardDeviation, "StandardDeviation", M::View, QT_TRANSLATE_NOOP("Menu", "Standard Deviation"), {}, true, true, false},
+    {M::StandardDeviation, "StandardDeviation", M::View,
+     QT_TRANSLATE_NOOP("Menu", "Standard Deviation"), {}, true, true, false},
     {M::Help, "Help", kTop, QT_TRANSLATE_NOOP("Menu", "Help"), {}, false, true, false},
     {M::HelpTopics, "Helptopics", M::Help, QT_TRANSLATE_NOOP("Menu", "HelpTopics"), {}, false, true, false},
-    {M::WhatsThisMode, "WhatsThisMode", M::Help, QT_TRANSLATE_NOOP("Menu", "What's This?"), "Shift+F1", false, true, false},
+    {M::WhatsThisMode, "WhatsThisMode", M::Help,
+     QT_TRANSLATE_NOOP("Menu", "What's This?"), "Shift+F1", false, true, false},
     {M::HelpSeparator, "sep", M::Help, "-", {}, false, true, true},
-    {M::AboutCalculator, "AboutCalculator", M::Help, QT_TRANSLATE_NOOP("Menu", "About Calculator"), {}, false, true, false},
+    {M::AboutCalculator, "AboutCalculator", M::Help,
+     QT_TRANSLATE_NOOP("Menu", "About Calculator"), {}, false, true, false},
     {M::WhatIsThisPopup, "whatisthis", kTop, kWhatIsThis, {}, false, false, false},
     {M::WhatIsThis, "what", M::WhatIsThisPopup, kWhatIsThis, {}, false, true, false},
     {M::Formulae, "formulae", kTop, QT_TRANSLATE_NOOP("Menu", "Formulae"), {}, false, false, false},
-    {M::MathematicalConstants, "Mathematical", M::Formulae, QT_TRANSLATE_NOOP("Menu", "Mathematical Constants and Formulae"), {}, false, true, false},
+    {M::MathematicalConstants, "Mathematical", M::Formulae,
+     QT_TRANSLATE_NOOP("Menu", "Mathematical Constants and Formulae"), {}, false, true, false},
     {M::SineOfSum, "sin22", M::MathematicalConstants, "sin(0+_Y)", {}, false, true, false},
 }};
 
