@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <regex>
 
+#include "engine/phrase.h"
+
 namespace velmor::scenario {
 namespace {
 
@@ -29,8 +31,7 @@ std::string shownAs(const std::string& english, std::initializer_list<const char
     static const std::regex aroundNumber(R"((\D*?)(\d+(?:\.\d+)*)(.*))");
     if (std::regex_match(english, parts, aroundNumber)) {
         const std::string words = translated(parts[1].str() + "%1" + parts[3].str(), contexts);
-        if (const auto at = words.find("%1"); at != std::string::npos)
-            return words.substr(0, at) + parts[2].str() + words.substr(at + 2);
+        if (words.find("%1") != std::string::npos) return withArgument(words, parts[2].str());
     }
     return english;
 }

@@ -1,8 +1,6 @@
 #include "app/ui/translations.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
@@ -45,17 +43,12 @@ QString translatedText(const char* context, std::string_view text) {
     return QCoreApplication::translate(context, std::string(text).c_str());
 }
 
-QString translationsFolder(const QString& programFolder) {
-    const QString beside = programFolder + QStringLiteral("/translations");
-    if (QFileInfo::exists(beside)) return beside;
-    return QDir::cleanPath(programFolder + QLatin1Char('/') + QLatin1String(kInstalledHelpFolder) +
-                           QStringLiteral("/translations"));
-}
-
 // The user's languages in their order of preference; English, the language
 // the texts are written in, ends the search wherever it comes.
 QString installTranslations() {
-    const QString folder = translationsFolder(QCoreApplication::applicationDirPath());
+    // The catalogues sit in translations/ of the folder that holds the help
+    // files: bin/ in the build tree, share/velmor-calculator/ once installed.
+    const QString folder = helpFolder(QCoreApplication::applicationDirPath()) + QStringLiteral("/translations");
     for (const QString& uiLanguage : QLocale::system().uiLanguages()) {
         for (const QString& language : candidates(uiLanguage)) {
             if (language == QLatin1String("en") || language.startsWith(QLatin1String("en_"))) return {};

@@ -10,10 +10,6 @@
 
 namespace velmor {
 
-// Where the calculator's catalogues are: "translations" beside the program (the
-// build tree), else the installed data folder.
-QString translationsFolder(const QString& programFolder);
-
 // Loads the catalogues of the first of the user's languages that has one
 // (QLocale::system().uiLanguages(), which reads LANGUAGE, LC_ALL, LC_MESSAGES
 // and LANG) and installs them on the application. Returns the language loaded
