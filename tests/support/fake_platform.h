@@ -11,8 +11,16 @@
 
 namespace velmor::testing {
 
+// Another language: (context, English) -> its words.
+using Catalogue = std::map<std::pair<std::string, std::string>, std::string>;
+
 class FakePlatform : public Platform, public MemoryRegistry {
 public:
+    FakePlatform() = default;
+    // Speaks `language` with the words of `catalogue`; English otherwise.
+    FakePlatform(Catalogue words, std::string language)
+        : catalogue(std::move(words)), spokenLanguage(std::move(language)) {}
+
     struct Box {
         std::string text;
         MsgIcon icon;
@@ -42,6 +50,11 @@ public:
     }
     void regCloseKey(std::uintptr_t) override { closeKey(); }
     bool fileExists(const std::string& path) override { return files.count(path) != 0; }
+    std::string translate(Phrase phrase) override {
+        const auto found = catalogue.find({phrase.context, phrase.source});
+        return found == catalogue.end() ? phrase.source : found->second;
+    }
+    std::string language() override { return spokenLanguage; }
     bool startProgram(const std::string& path) override {
         if (!startSucceeds) return false;
         started.push_back(path);
@@ -61,6 +74,8 @@ public:
     std::set<std::string> files;
     std::vector<std::string> started;
     bool startSucceeds = true;  // false: every program start fails
+    Catalogue catalogue;  // empty: English
+    std::string spokenLanguage;
 };
 
 }  // namespace velmor::testing

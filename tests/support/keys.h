@@ -26,8 +26,12 @@ inline constexpr const char* Pi = "Command7";
 inline constexpr const char* HexF = "cmdhex(5)";
 }  // namespace key
 
-// A fresh calculator on a recording platform.
+// A fresh calculator on a recording platform, in English or, given a
+// catalogue, in another language from its first text on.
 struct Harness {
+    Harness() = default;
+    Harness(Catalogue catalogue, std::string language) : platform(std::move(catalogue), std::move(language)) {}
+
     FakePlatform platform;
     Calculator calc{platform};
     Form& form() { return calc.form(); }

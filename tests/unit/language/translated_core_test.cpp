@@ -3,57 +3,35 @@
 // shown in. Numbers are the same in every language.
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "help/help_actions.h"
 #include "support/keys.h"
 
 namespace velmor::testing {
 namespace {
 
-// A small German catalogue, keyed by context and English source.
-class GermanPlatform : public FakePlatform {
-public:
-    std::string translate(Phrase phrase) override {
-        const auto found = words.find({phrase.context, phrase.source});
-        return found == words.end() ? phrase.source : found->second;
-    }
-    std::string language() override { return spoken; }
-
-    std::map<std::pair<std::string, std::string>, std::string> words = {
-        {{"Display", "Result ="}, "Ergebnis ="},
-        {{"Display", "%1 ="}, "%1 :="},
-        {{"Display", "error :positive infinity"}, "Fehler: unendlich"},
-        {{"Display", "Error :overflow"}, "Fehler: Überlauf"},
-        {{"Key", "New"}, "Neu"},
-        {{"Key", "Backspace"}, "Rück"},
-        {{"Key", "Dword"}, "DWort"},
-        {{"Message", "The list is full: it holds %1 values"}, "Die Liste ist voll: %1 Werte"},
-        {{"Message", "Type mismatch"}, "Typen unverträglich"},
-    };
-    std::string spoken = "de_AT";
+// A small German catalogue.
+const Catalogue kGerman = {
+    {{"Display", "Result ="}, "Ergebnis ="},
+    {{"Display", "%1 ="}, "%1 :="},
+    {{"Display", "error :positive infinity"}, "Fehler: unendlich"},
+    {{"Display", "Error :overflow"}, "Fehler: Überlauf"},
+    {{"Key", "New"}, "Neu"},
+    {{"Key", "Backspace"}, "Rück"},
+    {{"Key", "Dword"}, "DWort"},
+    {{"Message", "The list is full: it holds %1 values"}, "Die Liste ist voll: %1 Werte"},
+    {{"Message", "Type mismatch"}, "Typen unverträglich"},
 };
 
-struct GermanHarness {
-    GermanPlatform platform;
-    Calculator calc{platform};
-    Form& form() { return calc.form(); }
-    void press(std::initializer_list<Ctl> keys) {
-        for (Ctl key : keys) calc.click(key);
-    }
+struct GermanHarness : Harness {
+    GermanHarness() : Harness(kGerman, "de_AT") {}
 };
 
 // Formule, A + B, OK, 12, OK, 7, OK.
-constexpr std::initializer_list<Ctl> kNineteen = {Ctl::Formula, Ctl::HexA,    Ctl::Plus,   Ctl::HexB, Ctl::SendFormula,
-                                                  Ctl::Digit1,  Ctl::Digit2,  Ctl::SendFormula, Ctl::Digit7,
-                                                  Ctl::SendFormula};
+const std::vector<Ctl> kNineteen = {Ctl::Formula, Ctl::HexA,   Ctl::Plus,        Ctl::HexB,   Ctl::SendFormula,
+                                    Ctl::Digit1,  Ctl::Digit2, Ctl::SendFormula, Ctl::Digit7, Ctl::SendFormula};
 
 TEST(TranslatedCore, ShowsTheCataloguesWordsAndTheSameNumbers) {
-    struct Case {
-        std::vector<Ctl> keys;
-        const char* display;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<CtlCase> cases = {
         {{Ctl::Digit1, Ctl::Divide, Ctl::Digit0, Ctl::Equals}, "Fehler: unendlich"},
         // The error text reads as 0, as the English one does.
         {{Ctl::Digit1, Ctl::Divide, Ctl::Digit0, Ctl::Equals, Ctl::Plus, Ctl::Digit2, Ctl::Equals}, "2"},
@@ -61,10 +39,10 @@ TEST(TranslatedCore, ShowsTheCataloguesWordsAndTheSameNumbers) {
         {{Ctl::Digit2, Ctl::SquareRoot}, "1.4142135623731"},
         {kNineteen, "Ergebnis = 19"},
     };
-    for (const Case& c : cases) {
+    for (const CtlCase& c : cases) {
         GermanHarness h;
-        for (Ctl key : c.keys) h.calc.click(key);
-        EXPECT_EQ(h.form().display.text(), c.display) << joined(c.keys);
+        h.pressKeys(c.keys);
+        EXPECT_EQ(h.display(), c.display) << joined(c.keys);
     }
 }
 
@@ -73,43 +51,43 @@ TEST(TranslatedCore, ShowsTheCataloguesWordsAndTheSameNumbers) {
 TEST(TranslatedCore, OkRecognisesTheResultMarkInTheShownLanguage) {
     GermanHarness h;
     h.platform.clipboard = "Ergebnis = 3";
-    h.press({Ctl::Formula});
+    h.pressKeys({Ctl::Formula});
     h.calc.menu(Menu::Paste);
-    h.press({Ctl::SendFormula});
-    EXPECT_EQ(h.form().display.text(), "");
+    h.pressKeys({Ctl::SendFormula});
+    EXPECT_EQ(h.display(), "");
 }
 
 TEST(TranslatedCore, CaptionsAndPromptsComeFromTheCatalogue) {
     GermanHarness h;
     EXPECT_EQ(h.form().control(Ctl::Backspace).text, "Rück");
     EXPECT_EQ(h.form().control(Ctl::Sin).text, "Sin");  // notation has no entry
-    h.press({Ctl::BaseHex});
+    h.pressKeys({Ctl::BaseHex});
     EXPECT_EQ(h.form().control(Ctl::Degrees).text, "DWort");
-    h.press({Ctl::BaseDec, Ctl::Formula, Ctl::HexA, Ctl::SendFormula});
+    h.pressKeys({Ctl::BaseDec, Ctl::Formula, Ctl::HexA, Ctl::SendFormula});
     EXPECT_EQ(h.form().control(Ctl::FormulaPrompt).text, "A :=");
-    h.press({Ctl::Digit4, Ctl::SendFormula});
+    h.pressKeys({Ctl::Digit4, Ctl::SendFormula});
     EXPECT_EQ(h.form().control(Ctl::SendFormula).text, "Neu");
 }
 
 TEST(TranslatedCore, MessagesComeFromTheCatalogue) {
     GermanHarness h;
-    h.press({Ctl::StatStart});
-    for (int i = 0; i <= kHistorySlots; ++i) h.press({Ctl::Digit1, Ctl::StatAdd});
+    h.pressKeys({Ctl::StatStart});
+    for (int i = 0; i <= kHistorySlots; ++i) h.pressKeys({Ctl::Digit1, Ctl::StatAdd});
     ASSERT_FALSE(h.platform.boxes.empty());
     EXPECT_EQ(h.platform.boxes.back().text, "Die Liste ist voll: 201 Werte");
 
     GermanHarness formula;
-    formula.press({Ctl::Formula, Ctl::HexA, Ctl::Plus, Ctl::HexB, Ctl::BaseHex});
+    formula.pressKeys({Ctl::Formula, Ctl::HexA, Ctl::Plus, Ctl::HexB, Ctl::BaseHex});
     ASSERT_EQ(formula.platform.boxes.size(), 1u);
     EXPECT_EQ(formula.platform.boxes[0].text, "13Typen unverträglich");
 }
 
 TEST(TranslatedCore, HelpFileOfTheLanguageElseEnglish) {
-    GermanPlatform p;
+    FakePlatform p(kGerman, "de_AT");
     EXPECT_EQ(helpFilePath(p), "/opt/velmor/calculator.hlp");
     p.files.insert("/opt/velmor/calculator_de.hlp");
     EXPECT_EQ(helpFilePath(p), "/opt/velmor/calculator_de.hlp");  // de_AT falls back to de
-    p.spoken = "fr";
+    p.spokenLanguage = "fr";
     EXPECT_EQ(helpFilePath(p), "/opt/velmor/calculator.hlp");
 }
 
